@@ -1,0 +1,68 @@
+#include "app/start.h"
+
+#include "app/fonster.h"
+#include "app/tform1.h"
+#include "app/tillstand.h"
+#include "food/tformnvval.h"
+#include "results/omrakna.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
+
+#include <vector>
+
+namespace {
+std::vector<QPointer<QWidget>>& skapade() {
+    static std::vector<QPointer<QWidget>> v;
+    return v;
+}
+
+void sprakOchTeckensnitt() {
+    static bool klart = false;
+    if (klart) return;
+    klart = true;
+    // Nothing chosen on the system: the program is Swedish, numbers included.
+    const QString sys = QLocale::system().name();
+    if (sys == QLatin1String("C") || sys == QLatin1String("POSIX") ||
+        QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    const QString katalog = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* namn : {"qt_sv", "qtbase_sv"}) {
+        auto* t = new QTranslator(qApp);
+        if (t->load(QString::fromLatin1(namn), katalog))
+            QCoreApplication::installTranslator(t);
+        else
+            delete t;
+    }
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSizeF(8);
+    QApplication::setFont(f);
+}
+} // namespace
+
+TForm1* Starta() {
+    sprakOchTeckensnitt();
+    auto* f1 = new TForm1;
+    skapade().push_back(f1);
+    if (!f1->FormCreate()) {
+        Avsluta();
+        return nullptr;
+    }
+    auto* nvval = new Tformnvval;
+    skapade().push_back(nvval);
+    nvval->FormCreate();
+    return f1;
+}
+
+void Avsluta() {
+    auto& v = skapade();
+    for (auto it = v.rbegin(); it != v.rend(); ++it) delete it->data();
+    v.clear();
+    OmraknaVisningar() = {};
+    Tformnvval::AnpassaSidor() = nullptr;
+    G.aterstall();
+}

@@ -1,0 +1,148 @@
+#include "app/text.h"
+
+#include <QLocale>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+float TextTillTal(const QString& text) {
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start) == u' ') ++start;
+    QByteArray s = text.mid(start).toLatin1();
+    const qsizetype komma = s.indexOf(',');
+    if (komma >= 0) s[komma] = '.';
+    // Only a plain decimal number counts: strtod alone would also take
+    // "inf", "nan", hex and leading whitespace.
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+    qsizetype siffror = 0;
+    while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++siffror;
+    if (i < n && s[i] == '.') {
+        ++i;
+        while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++siffror;
+    }
+    if (siffror == 0) return 0.0f;
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+        qsizetype exp = 0;
+        while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++exp;
+        if (exp == 0) return 0.0f;
+    }
+    if (i != n) return 0.0f;
+    // toLatin1 turns characters outside Latin-1 into "?", which fails above,
+    // so only ASCII digits reach strtod.
+    const double d = std::strtod(s.constData(), nullptr);
+    const float f = static_cast<float>(d);
+    if (!std::isfinite(f)) return 0.0f;
+    return f;
+}
+
+QByteArray DosTillAnsi(QByteArray rad) {
+    static constexpr unsigned char par[9][2] = {
+        {0x8E, 0xC4}, {0x8F, 0xC5}, {0x99, 0xD6}, {0x84, 0xE4}, {0x86, 0xE5},
+        {0x94, 0xF6}, {0xF8, 0xB0}, {0x8A, 0xE8}, {0x82, 0xE9}};
+    // Applied pair by pair in this order, as a chain of replacements would be.
+    for (const auto& p : par) {
+        for (char& c : rad) {
+            if (static_cast<unsigned char>(c) == p[0]) c = static_cast<char>(p[1]);
+        }
+    }
+    return rad;
+}
+
+namespace {
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; five of those are unused.
+constexpr char16_t kCp1252Hog[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+} // namespace
+
+QString FranAnsi(const QByteArray& bytes) {
+    QString ut(bytes.size(), Qt::Uninitialized);
+    QChar* d = ut.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252Hog[b - 0x80]) : QChar(b);
+    }
+    return ut;
+}
+
+QByteArray TillAnsi(const QString& text) {
+    QByteArray ut(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        char b = '?';
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            b = static_cast<char>(c);
+        } else {
+            for (int k = 0; k < 32; ++k) {
+                if (kCp1252Hog[k] == c && c != 0xFFFD) {
+                    b = static_cast<char>(0x80 + k);
+                    break;
+                }
+            }
+        }
+        ut[i] = b;
+    }
+    return ut;
+}
+
+long long AvrundaHeltal(double varde) {
+    if (!std::isfinite(varde)) return 0;
+    const double r = std::round(varde); // std::round takes halves away from zero
+    if (r >= 9.2e18 || r <= -9.2e18) return 0;
+    return static_cast<long long>(r);
+}
+
+long long AvrundaJamnt(double varde) {
+    if (!std::isfinite(varde)) return 0;
+    const double r = std::nearbyint(varde); // default rounding mode: halves to even
+    if (r >= 9.2e18 || r <= -9.2e18) return 0;
+    return static_cast<long long>(r);
+}
+
+QString Tal(double varde, int bredd, int decimaler) {
+    if (decimaler < 0) decimaler = 0;
+    if (decimaler > 9) decimaler = 9;
+    QString s;
+    if (std::isfinite(varde)) {
+        // Scale, then round half away from zero; the small correction keeps
+        // values such as 2.675 stored as 2.67499999 from rounding down when
+        // they were meant as a half.
+        const double skala = std::pow(10.0, decimaler);
+        double x = varde * skala;
+        const double r = std::round(x);
+        if (std::fabs(x - r) > 0.5 - 1e-9 && std::fabs(x - r) < 0.5) {
+            x = x > 0 ? std::floor(x) + 1 : std::ceil(x) - 1;
+        } else {
+            x = r;
+        }
+        s = QString::number(x / skala, 'f', decimaler);
+        if (s.startsWith(u'-') && s.count(u'0') + (decimaler ? 1 : 0) + 1 == s.size())
+            s.remove(0, 1); // no "-0.0"
+    } else {
+        s = QString::number(0.0, 'f', decimaler);
+    }
+    if (s.size() < bredd) s = QString(bredd - s.size(), u' ') + s;
+    return s;
+}
+
+QString SystemTal(double varde, int decimaler) {
+    QLocale loc;
+    loc.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (!std::isfinite(varde)) varde = 0;
+    return loc.toString(varde, 'f', decimaler);
+}
+
+QString SystemFlyttal(double varde) {
+    QLocale loc;
+    loc.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (!std::isfinite(varde)) varde = 0;
+    return loc.toString(varde, 'g', 15);
+}

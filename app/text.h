@@ -1,0 +1,35 @@
+#pragma once
+// Small text helpers shared by every subsystem: numbers typed with a decimal
+// comma, the DOS letters of nvnamn.txt, Windows-1252 and the two number styles.
+#include <QByteArray>
+#include <QString>
+
+// Number from text: leading blanks dropped, the first "," read as the decimal
+// point, anything that is not a number in full gives 0. Never shows a message.
+float TextTillTal(const QString& text);
+
+// Code page 437 to Windows-1252 for the nine letters the program's texts use.
+QByteArray DosTillAnsi(QByteArray rad);
+
+// Windows-1252 bytes to text and back; characters outside the code page
+// become "?" when encoded.
+QString FranAnsi(const QByteArray& bytes);
+QByteArray TillAnsi(const QString& text);
+
+// A number written plainly: the given width (padded with blanks on the left)
+// and decimals, "." as decimal point, halves rounded away from zero.
+QString Tal(double varde, int bredd, int decimaler);
+
+// A number rounded to a whole number, halves away from zero.
+long long AvrundaHeltal(double varde);
+
+// A number rounded to the nearest whole number, halves to even.
+long long AvrundaJamnt(double varde);
+
+// A number in the program's locale (its decimal separator, no grouping),
+// fixed notation.
+QString SystemTal(double varde, int decimaler);
+
+// A float written as text the way the food index stores it: general format,
+// up to 15 significant digits, the locale's decimal separator.
+QString SystemFlyttal(double varde);

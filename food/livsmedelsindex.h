@@ -1,0 +1,31 @@
+#pragma once
+// The in-memory food index: the descriptive fields of every food of
+// fodbas100 in name order, from which all food lists and searches are built.
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class Tabellfil;
+
+struct IndexPost {
+    QString kod;             // at most 12 characters
+    QString livsmedel;       // at most 80
+    QString grupp1;          // at most 30
+    QString grupp2;          // at most 30
+    QString enhet;           // at most 8
+    QString portionsstorlek; // the float as text, at most 8 characters
+};
+
+struct LivsmedelsindexTabell {
+    std::vector<IndexPost> poster;
+    // "Bröd" first, then every distinct Grupp1 in the order met.
+    QStringList grupper;
+};
+
+// Reads every food of the table in name order. Returns false (and leaves
+// what was read) when the table cannot be read.
+bool LasLivsmedelsindex(const Tabellfil& tabell, LivsmedelsindexTabell& index);
+
+// The group list in the order the sorted group selector shows it.
+QStringList SorteradeGrupper(const QStringList& grupper);
