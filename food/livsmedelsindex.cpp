@@ -33,6 +33,9 @@ bool LasLivsmedelsindex(const Tabellfil& tabell, LivsmedelsindexTabell& index) {
         p.enhet = q.value(4).toString().left(8);
         const QVariant ps = q.value(5);
         p.portionsstorlek = ps.isNull() ? QString() : SystemFlyttal(ps.toDouble()).left(8);
+        p.livsmedelVersal = Versaler(p.livsmedel);
+        p.grupp1Versal = Versaler(p.grupp1);
+        p.grupp2Versal = Versaler(p.grupp2);
         if (!sedda.contains(p.grupp1)) {
             sedda.insert(p.grupp1);
             index.grupper << p.grupp1;
@@ -41,6 +44,8 @@ bool LasLivsmedelsindex(const Tabellfil& tabell, LivsmedelsindexTabell& index) {
     }
     return true;
 }
+
+QString Versaler(const QString& s) { return QLocale().toUpper(s); }
 
 QStringList SorteradeGrupper(const QStringList& grupper) {
     QCollator c(QLocale(QLocale::Swedish, QLocale::Sweden));

@@ -15,6 +15,11 @@ struct IndexPost {
     QString grupp2;          // at most 30
     QString enhet;           // at most 8
     QString portionsstorlek; // the float as text, at most 8 characters
+    // Upper-case forms, made once at start so that every list fill and search
+    // compares without converting.
+    QString livsmedelVersal;
+    QString grupp1Versal;
+    QString grupp2Versal;
 };
 
 struct LivsmedelsindexTabell {
@@ -26,6 +31,9 @@ struct LivsmedelsindexTabell {
 // Reads every food of the table in name order. Returns false (and leaves
 // what was read) when the table cannot be read.
 bool LasLivsmedelsindex(const Tabellfil& tabell, LivsmedelsindexTabell& index);
+
+// Upper case as the food lists compare (Swedish letters included).
+QString Versaler(const QString& s);
 
 // The group list in the order the sorted group selector shows it.
 QStringList SorteradeGrupper(const QStringList& grupper);
