@@ -1,6 +1,8 @@
 #include "meal/berakning.h"
 
+#include "app/text.h"
 #include "app/tillstand.h"
+#include "food/tabellfil.h"
 
 #include <cstring>
 
@@ -34,4 +36,21 @@ void ValjMaltid(Tillstand& t, int maltid) {
     if (maltid < 0 || maltid >= kMaltider) return;
     t.AktuellMaltid = maltid;
     t.AktuellMaltidNamn = QString::fromUtf8(kMaltidsnamn[maltid]);
+}
+
+void FyllRadFranLivsmedel(Maltidsrad& rad, const QString& kod, const Livsmedelspost& post) {
+    rad.kod.satt(kod);
+    rad.livsmedel.satt(post.text(QStringLiteral("Livsmedel")));
+    rad.enhet.satt(post.text(QStringLiteral("Enhet")));
+    const float portion = post.tal(post.position(QStringLiteral("Portionsstorlek")));
+    rad.portionsstorlek = portion;
+    rad.gram = portion;
+    rad.kgpris = TextTillTal(post.text(QStringLiteral("kgpris")));
+    KortText<16>* enheter[4] = {&rad.Enhet1, &rad.Enhet2, &rad.Enhet3, &rad.Enhet4};
+    float* portar[4] = {&rad.port1, &rad.port2, &rad.port3, &rad.port4};
+    for (int k = 0; k < 4; ++k) {
+        enheter[k]->satt(post.text(QStringLiteral("Enhet%1").arg(k + 1)));
+        *portar[k] = post.tal(post.position(QStringLiteral("port%1").arg(k + 1)));
+    }
+    for (int p = 0; p < kNaring; ++p) rad.naring[p] = post.naring(p);
 }

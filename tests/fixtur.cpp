@@ -76,6 +76,33 @@ std::vector<FixLivsmedel> StandardLivsmedel() {
     return v;
 }
 
+std::vector<FixLivsmedel> GenereradeLivsmedel(int n) {
+    static const char* const ord[] = {"Äpple", "Banan", "Morot", "Ost", "Mjölk", "Bröd", "Soppa",
+                                      "Gröt", "Lax", "Kyckling", "Ärter", "Öl", "Potatis", "Smör"};
+    static const char* const bild[] = {"Mjölk", "Ost", "Matfett", "Bröd", "Spannmål", "Potatis",
+                                       "Rotfrukter", "Kött", "Fisk", "Grönsaker", "Frukt,bär",
+                                       "Drycker", "Övrigt"};
+    std::vector<FixLivsmedel> v;
+    v.reserve(static_cast<std::size_t>(n));
+    unsigned x = 12345;
+    auto slump = [&x] { return x = x * 1103515245u + 12345u, (x >> 8) & 0xFFFF; };
+    for (int i = 1; i <= n; ++i) {
+        FixLivsmedel f;
+        f.kod = QString::number(i);
+        f.namn = QStringLiteral("%1 %2 %3")
+                     .arg(QString::fromUtf8(ord[slump() % 14]), QString::fromUtf8(ord[slump() % 14]))
+                     .arg(slump() % 1000);
+        f.grupp1 = QStringLiteral("Grupp %1").arg(slump() % 28);
+        f.grupp2 = QString::fromUtf8(bild[slump() % 13]);
+        f.portion = 50.0 + slump() % 200;
+        f.kgpris = QStringLiteral("%1,50").arg(10 + slump() % 300);
+        for (int s = 15; s <= 65; ++s) f.naring[s] = (slump() % 10000) / 100.0;
+        f.enheter = {{QStringLiteral("port"), 120.0}, {QStringLiteral("dl"), 66.0}};
+        v.push_back(std::move(f));
+    }
+    return v;
+}
+
 Arbetskatalog::Arbetskatalog(const std::vector<FixLivsmedel>& foods, bool medTextfiler) {
     if (!m_dir.isValid()) throw std::runtime_error("temporary directory");
     SkrivFixturTabell(m_dir.path(), QStringLiteral("fodbas100"), foods);

@@ -31,6 +31,10 @@ void SkrivFixturTabell(const QString& katalog, const QString& tabell,
 // A few foods across the picture groups, enough for the lists and searches.
 std::vector<FixLivsmedel> StandardLivsmedel();
 
+// A generated table of n foods with every nutrient filled, names in no
+// particular order, groups spread over the picture regions.
+std::vector<FixLivsmedel> GenereradeLivsmedel(int n);
+
 // A temporary working directory that becomes the current directory for the
 // lifetime of the object. It holds the delivered nvnamn.txt and nvval.txt
 // and food tables made of the given foods.

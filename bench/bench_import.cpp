@@ -1,0 +1,29 @@
+#include "food/import.h"
+#include "tests/fixtur.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The agency's current edition, read and written as fodbas100.
+void BM_ImporteraLivsmedelsdatabas(benchmark::State& state) {
+    const QString ref = ReferensdataKatalog();
+    if (ref.isEmpty()) {
+        state.SkipWithError("reference data not present");
+        return;
+    }
+    Importregler regler;
+    LasImportregler(DataKatalog(), regler);
+    QTemporaryDir d;
+    for (auto _ : state) {
+        const ImportResultat r = ImporteraLivsmedelsdatabas(
+            ref + QStringLiteral("/livsmedelsverket/LivsmedelsDB_202511142228.xlsx"), d.path(),
+            QStringLiteral("fodbas100"), regler);
+        if (!r.fel.isEmpty()) state.SkipWithError("import failed");
+    }
+}
+BENCHMARK(BM_ImporteraLivsmedelsdatabas)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
