@@ -146,3 +146,13 @@ QString SystemFlyttal(double varde) {
     if (!std::isfinite(varde)) varde = 0;
     return loc.toString(varde, 'g', 15);
 }
+
+QString SystemFast(double varde, int precision, int decimaler) {
+    if (!std::isfinite(varde)) varde = 0;
+    if (std::fabs(varde) >= std::pow(10.0, precision)) {
+        QLocale loc;
+        loc.setNumberOptions(QLocale::OmitGroupSeparator);
+        return loc.toString(varde, 'E', precision - 1);
+    }
+    return SystemTal(varde, decimaler);
+}

@@ -33,3 +33,8 @@ QString SystemTal(double varde, int decimaler);
 // A float written as text the way the food index stores it: general format,
 // up to 15 significant digits, the locale's decimal separator.
 QString SystemFlyttal(double varde);
+
+// A number in fixed notation with the program's locale, as a float is shown
+// with a precision of significant digits: values too large for the precision
+// are written in exponent form.
+QString SystemFast(double varde, int precision, int decimaler);

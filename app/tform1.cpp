@@ -7,6 +7,9 @@
 #include "app/tillstand.h"
 #include "app/uppstart.h"
 #include "food/nvkatalog.h"
+#include "meal/berakning.h"
+#include "meal/maltidsvisning.h"
+#include "results/omrakna.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +24,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QSignalBlocker>
 
 namespace {
 TForm1* g_form1 = nullptr;
@@ -59,10 +63,95 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     resize(829, 554 + 21);
     byggKontroller();
     byggMeny();
+    kopplaHandelser();
 }
 
 TForm1::~TForm1() {
-    if (g_form1 == this) g_form1 = nullptr;
+    if (g_form1 == this) {
+        g_form1 = nullptr;
+        OmraknaVisningar().VisaMaltid = nullptr;
+        OmraknaVisningar().Markorer = nullptr;
+    }
+}
+
+void TForm1::kopplaHandelser() {
+    QToolButton* maltider[4] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4};
+    for (int m = 0; m < 4; ++m)
+        connect(maltider[m], &QToolButton::clicked, this, [this, m] { SpeedButtonMaltidClick(m); });
+    connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+    connect(NyBerakning1, &QAction::triggered, this, &TForm1::NyBerakning1Click);
+    connect(KopieraMaltid1, &QAction::triggered, this, &TForm1::KopieraMaltid1Click);
+    connect(KlistraInMaltid1, &QAction::triggered, this, &TForm1::KlistraInMaltid1Click);
+    connect(TimerHogerKlick, &QTimer::timeout, this, [this] {
+        TimerHogerKlick->stop();
+        MemoHogerklick->hide();
+    });
+}
+
+void TForm1::SpeedButtonMaltidClick(int maltid) {
+    ValjMaltid(G, maltid);
+    Omrakna();
+    VisaMaltid();
+}
+
+void TForm1::ComboBox1Change(int dag) {
+    ValjDag(G, dag);
+    Omrakna();
+    VisaMaltid();
+}
+
+void TForm1::NyBerakning1Click() {
+    // A cancelled question leaves the calculation as it was; it is still
+    // recomputed, as after a new one.
+    ::NyBerakning();
+    Omrakna();
+}
+
+void TForm1::KopieraMaltid1Click() {
+    KopieraMaltid(G);
+    Dialoger::Meddelande(
+        QStringLiteral("Måltiden är nu lagrad och kan klistras in i en annan måltid."));
+}
+
+void TForm1::KlistraInMaltid1Click() {
+    KlistraInMaltid(G);
+    Omrakna();
+}
+
+void TForm1::VisaMaltid() {
+    const bool maltidsniva = G.AktuellNiva == 0;
+    const auto& maltid = G.Berakning[G.AktuellDag][G.AktuellMaltid];
+    for (int r = 1; r < kRader; ++r) {
+        const Maltidsrad& rad = maltid[r];
+        const QColor farg = maltidsniva ? QColor(QRgb(RadFarg(r))) : QColor(Qt::black);
+        for (int k = 0; k < 5; ++k) {
+            StringGridMaltid->setCells(k, r, rad.tom() ? QString() : MaltidsCell(rad, k));
+            if (QTableWidgetItem* it = StringGridMaltid->item(r - 1, k); it && it->foreground().color() != farg)
+                it->setForeground(farg);
+        }
+    }
+}
+
+void TForm1::Markorer() {
+    {
+        const QSignalBlocker sparr(ComboBox1);
+        for (int d = 0; d < kDagar; ++d) {
+            const QString text = (G.R.DagSumma[d][0] > 0.1f ? QStringLiteral("DAG%1")
+                                                              : QStringLiteral("dag%1"))
+                                     .arg(d + 1);
+            if (ComboBox1->itemText(d) != text) ComboBox1->setItemText(d, text);
+        }
+        ComboBox1->setCurrentIndex(G.AktuellDag);
+    }
+    QToolButton* maltider[4] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4};
+    for (int m = 0; m < kMaltider; ++m) {
+        QFont f = maltider[m]->font();
+        const bool fet = G.Berakning[G.AktuellDag][m][1].harLivsmedel();
+        if (f.bold() != fet) {
+            f.setBold(fet);
+            maltider[m]->setFont(f);
+        }
+    }
 }
 
 void TForm1::byggKontroller() {
@@ -258,6 +347,9 @@ bool TForm1::FormCreate() {
     QByteArray losen;
     if (LasHelaFilen(QStringLiteral("losenord.txt"), losen))
         G.RedigeringsLosenord = TolkaLosenord(losen);
+    // The main window's displays join the recomputation now that it exists.
+    OmraknaVisningar().VisaMaltid = [this] { VisaMaltid(); };
+    OmraknaVisningar().Markorer = [this] { Markorer(); };
     return true;
 }
 

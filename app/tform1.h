@@ -94,12 +94,24 @@ public:
     // "Spara Beräkning"; returns true when the calculation was saved.
     bool SparaBerakning();
 
+    // Redisplays the current meal from its rows.
+    void VisaMaltid();
+    // Day selector entries "DAG1"/"dag1" and bold meal buttons.
+    void Markorer();
+
+    void SpeedButtonMaltidClick(int maltid);
+    void ComboBox1Change(int dag);
+    void NyBerakning1Click();
+    void KopieraMaltid1Click();
+    void KlistraInMaltid1Click();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void byggKontroller();
     void byggMeny();
+    void kopplaHandelser();
 };
 
 // The main window of the running program, or nullptr before it exists.
