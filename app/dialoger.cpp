@@ -54,3 +54,14 @@ std::optional<QString> Inmatning(const QString& rubrik, const QString& prompt, b
 }
 
 } // namespace Dialoger
+
+#include "food/losenord.h"
+
+bool FragaLosenord(const QString& referens) {
+    const auto svar = Dialoger::Inmatning(QStringLiteral("Ange VAKTRUM lösenord"),
+                                          QStringLiteral("LÖSENORD"), /*dold=*/true);
+    if (!svar) return false;
+    if (RattLosenord(*svar, referens)) return true;
+    Dialoger::Meddelande(QStringLiteral("Fel lösenord!"));
+    return false;
+}

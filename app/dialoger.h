@@ -34,3 +34,7 @@ struct Testlage {
 Testlage& test();
 
 } // namespace Dialoger
+
+// Asks for the password and compares it with the reference; "Fel lösenord!"
+// when wrong. Cancel answers no without a message.
+bool FragaLosenord(const QString& referens);

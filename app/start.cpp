@@ -4,6 +4,8 @@
 #include "app/tform1.h"
 #include "app/tillstand.h"
 #include "food/tformnvval.h"
+#include "person/tforminst.h"
+#include "person/tformnorm.h"
 #include "results/omrakna.h"
 
 #include <QApplication>
@@ -52,9 +54,16 @@ TForm1* Starta() {
         Avsluta();
         return nullptr;
     }
+    auto* norm = new TFormNorm;
+    skapade().push_back(norm);
+    norm->FormCreate();
     auto* nvval = new Tformnvval;
     skapade().push_back(nvval);
     nvval->FormCreate();
+    // Windows 4..11 join here as they are built.
+    auto* inst = new TFormInst;
+    skapade().push_back(inst);
+    inst->FormCreate();
     return f1;
 }
 

@@ -1,5 +1,6 @@
 #include "app/strangrutnat.h"
 
+#include <QApplication>
 #include <QHeaderView>
 
 Strangrutnat::Strangrutnat(int kolumner, int rader, QWidget* parent)
@@ -47,4 +48,13 @@ void Strangrutnat::valjCell(int kolumn, int rad) {
 int Strangrutnat::radVid(const QPoint& p) const {
     const int r = rowAt(p.y());
     return r < 0 ? 0 : r + 1;
+}
+
+void Strangrutnat::avslutaRedigering() {
+    if (state() != QAbstractItemView::EditingState) return;
+    QWidget* editor = viewport()->focusWidget();
+    if (!editor || editor == viewport()) editor = QApplication::focusWidget();
+    if (!editor || !viewport()->isAncestorOf(editor)) return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }

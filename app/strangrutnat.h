@@ -18,4 +18,7 @@ public:
     // The grid row under a point of the viewport; 0 for the title row or
     // outside the rows.
     int radVid(const QPoint& viewportPunkt) const;
+    // Takes over the text of a cell that is being edited, as leaving the
+    // cell would.
+    void avslutaRedigering();
 };

@@ -283,6 +283,10 @@ void TForm1::byggMeny() {
 
     connect(ValjNaringsamnen1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("Tformnvval")); });
+    connect(Standardnormer1, &QAction::triggered, this,
+            [] { VisaFonster(QStringLiteral("TFormNorm")); });
+    connect(Installningar1, &QAction::triggered, this,
+            [] { VisaFonster(QStringLiteral("TFormInst")); });
 }
 
 bool TForm1::FormCreate() {

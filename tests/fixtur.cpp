@@ -2,6 +2,7 @@
 
 #include "food/schema.h"
 #include "food/tabellskrivare.h"
+#include "person/normtabell.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,6 +109,12 @@ Arbetskatalog::Arbetskatalog(const std::vector<FixLivsmedel>& foods, bool medTex
     SkrivFixturTabell(m_dir.path(), QStringLiteral("fodbas100"), foods);
     SkrivFixturTabell(m_dir.path(), QStringLiteral("fodbas2005"), foods);
     if (medTextfiler) {
+        QFile csv(DataKatalog() + QStringLiteral("/normer.csv"));
+        if (!csv.open(QIODevice::ReadOnly)) throw std::runtime_error("normer.csv");
+        std::vector<std::vector<QVariant>> rader;
+        QString fel = TolkaNormCsv(QString::fromUtf8(csv.readAll()), rader);
+        if (fel.isEmpty()) fel = SkrivNormtabell(m_dir.path(), rader);
+        if (!fel.isEmpty()) throw std::runtime_error(fel.toStdString());
         for (const char* n : {"nvnamn.txt", "nvval.txt"})
             QFile::copy(DataKatalog() + u'/' + QString::fromLatin1(n), m_dir.filePath(QString::fromLatin1(n)));
     }

@@ -36,8 +36,8 @@ std::vector<FixLivsmedel> StandardLivsmedel();
 std::vector<FixLivsmedel> GenereradeLivsmedel(int n);
 
 // A temporary working directory that becomes the current directory for the
-// lifetime of the object. It holds the delivered nvnamn.txt and nvval.txt
-// and food tables made of the given foods.
+// lifetime of the object. It holds the delivered nvnamn.txt, nvval.txt and
+// norm table, and food tables made of the given foods.
 class Arbetskatalog {
 public:
     explicit Arbetskatalog(const std::vector<FixLivsmedel>& foods = StandardLivsmedel(),

@@ -37,7 +37,9 @@ private Q_SLOTS:
         QCOMPARE(G.RedigeringsLosenord, QStringLiteral("VAKTRUM"));
         QCOMPARE(G.NormTyp, QStringLiteral("standardnorm"));
         QVERIFY(!G.Andrad);
-        for (float v : G.AktuellNorm) QCOMPARE(v, 100.0f);
+        // The requirement window has chosen row 12 of the delivered table.
+        QCOMPARE(G.AktuellNorm[0], 9300.0f);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Norm: Kvinnor 15–18 år"));
         // The delivered selection is read by the nutrient window.
         QVERIFY(G.NvVal[15]);
         QVERIFY(hitta<QCheckBox>("cbox15")->isChecked());
