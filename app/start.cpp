@@ -40,8 +40,10 @@ void sprakOchTeckensnitt() {
         else
             delete t;
     }
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSizeF(8);
+    // The windows are laid out in pixels for an 8 pt sans-serif at 96 dpi.
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
     QApplication::setFont(f);
 }
 } // namespace
@@ -60,7 +62,11 @@ TForm1* Starta() {
     auto* nvval = new Tformnvval;
     skapade().push_back(nvval);
     nvval->FormCreate();
-    // Windows 4..11 join here as they are built.
+    // The food table window is created fourth; its creation fills the food
+    // list with the vegetables and ends the start-up phase.
+    f1->VisaGrupp(QStringLiteral("Grönsaker"));
+    G.Uppstart = false;
+    // Windows 5..11 join here as they are built.
     auto* inst = new TFormInst;
     skapade().push_back(inst);
     inst->FormCreate();

@@ -3,6 +3,8 @@
 #include "app/dialoger.h"
 #include "app/fonster.h"
 #include "app/strangrutnat.h"
+#include "meal/maltidsgrid.h"
+#include "meal/matbild.h"
 #include "app/text.h"
 #include "app/tillstand.h"
 #include "app/uppstart.h"
@@ -18,7 +20,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QStringListModel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
@@ -86,6 +90,7 @@ void TForm1::kopplaHandelser() {
         TimerHogerKlick->stop();
         MemoHogerklick->hide();
     });
+    kopplaMaltid();
 }
 
 void TForm1::SpeedButtonMaltidClick(int maltid) {
@@ -169,7 +174,7 @@ void TForm1::byggKontroller() {
     ComboBox1 = skapa<QComboBox>(p, "ComboBox1", 296, 0, 145, 21);
     for (int d = 1; d <= 7; ++d) ComboBox1->addItem(QStringLiteral("Dag%1").arg(d));
 
-    StringGridMaltid = new Strangrutnat(5, 30, p);
+    StringGridMaltid = new Maltidsgrid(p);
     StringGridMaltid->setObjectName(QStringLiteral("StringGridMaltid"));
     StringGridMaltid->setGeometry(0, 24, 441, 225);
     const int bredder[5] = {222, 38, 47, 56, 50};
@@ -181,8 +186,17 @@ void TForm1::byggKontroller() {
     EditPris = skapa<QLineEdit>(p, "EditPris", 288, 256, 153, 21);
     EditPris->setText(QStringLiteral("Pris"));
 
-    ListBoxLivs = skapa<QListWidget>(p, "ListBoxLivs", 464, 0, 354, 249);
-    ListBoxLivsH = skapa<QListWidget>(p, "ListBoxLivsH", 464, 0, 10, 10);
+    ListBoxLivs = skapa<QListView>(p, "ListBoxLivs", 464, 0, 354, 249);
+    livsModell = new QStringListModel(this);
+    ListBoxLivs->setModel(livsModell);
+    ListBoxLivs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListBoxLivs->setUniformItemSizes(true);
+    ListBoxLivs->setDragEnabled(true);
+    ListBoxLivs->setDragDropMode(QAbstractItemView::DragOnly);
+    ListBoxLivs->setDefaultDropAction(Qt::CopyAction);
+    ListBoxLivsH = skapa<QListView>(p, "ListBoxLivsH", 464, 0, 10, 10);
+    livsModellH = new QStringListModel(this);
+    ListBoxLivsH->setModel(livsModellH);
     ListBoxLivsH->hide();
     Button3 = tryck(p, "Button3", QStringLiteral("OK"), 720, 224, 66, 21);
     ComboBoxSLVgrupp = skapa<QComboBox>(p, "ComboBoxSLVgrupp", 464, 256, 153, 21);
@@ -220,11 +234,36 @@ void TForm1::byggKontroller() {
     SpinButton1 = skapa<QWidget>(p, "SpinButton1", 587, 496, 15, 41);
 
     Image1 = skapa<QLabel>(p, "Image1", 609, 312, 212, 196);
+    Image1->setPixmap(RitaMatbild());
+    const struct {
+        Bildruta** ruta;
+        const char* namn;
+        int x, y, b, h;
+        const char* tips;
+        const char* grupp;
+    } rutor[] = {{&Label1, "Label1", 632, 432, 41, 57, "Mjölk, ost", "Mjölk,ost"},
+                 {&Label2, "Label2", 678, 448, 51, 55, "Matfett", "Matfett"},
+                 {&Label3, "Label3", 742, 432, 50, 55, "Bröd mm", "Bröd,spannmål"},
+                 {&Label4, "Label4", 744, 384, 65, 39, "Potatis, rotfrukter", "Potatis,rotfrukter"},
+                 {&Label5, "Label5", 616, 384, 57, 39, "Kött,fisk,ägg", "Kött,fisk,ägg"},
+                 {&Label6, "Label6", 704, 332, 52, 55, "Grönsaker", "Grönsaker"},
+                 {&Label7, "Label7", 656, 324, 49, 55, "Frukt, bär", "Frukt,bär"}};
+    for (const auto& r : rutor) {
+        auto* b = new Bildruta(QString::fromUtf8(r.grupp), p);
+        b->setObjectName(QString::fromLatin1(r.namn));
+        b->setGeometry(r.x, r.y, r.b, r.h);
+        b->setToolTip(QString::fromUtf8(r.tips));
+        *r.ruta = b;
+    }
     Label8 = skapa<QLabel>(p, "Label8", 624, 512, 184, 14);
     Label8->setText(QStringLiteral("Klicka i bilden för att se olika llivsmedel"));
-    Label8->setStyleSheet(QStringLiteral("color: red; font-family: Arial, 'Liberation Sans'"));
+    Label8->setStyleSheet(QStringLiteral("color: red"));
+    QFont arial(QStringLiteral("Liberation Sans"));
+    arial.setPixelSize(11);
+    Label8->setFont(arial);
+    Label8->adjustSize(); // the caption is wider than its design box at this font
 
-    ListBoxVikter = skapa<QListWidget>(p, "ListBoxVikter", 0, 0, 113, 89);
+    ListBoxVikter = skapa<QListWidget>(p, "ListBoxVikter", 8, 40, 113, 89);
     ListBoxVikter->setStyleSheet(QStringLiteral("background: #87CEEB"));
     ListBoxVikter->hide();
     MemoHogerklick = skapa<QTextEdit>(p, "MemoHogerklick", 8, 64, 225, 25);

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -16,7 +18,10 @@ class QTextEdit;
 class QTimer;
 class QToolButton;
 class QWidget;
-class Strangrutnat;
+class Maltidsgrid;
+class Bildruta;
+class QListView;
+class QStringListModel;
 class QChartView;
 class QSpinBox;
 
@@ -41,13 +46,15 @@ public:
     QToolButton* SpeedButton3 = nullptr;
     QToolButton* SpeedButton4 = nullptr;
     QComboBox* ComboBox1 = nullptr;
-    Strangrutnat* StringGridMaltid = nullptr;
+    Maltidsgrid* StringGridMaltid = nullptr;
     QPushButton* Button4 = nullptr;
     QPushButton* Button5 = nullptr;
     QPushButton* Button6 = nullptr;
     QLineEdit* EditPris = nullptr;
-    QListWidget* ListBoxLivs = nullptr;
-    QListWidget* ListBoxLivsH = nullptr;
+    QListView* ListBoxLivs = nullptr;
+    QListView* ListBoxLivsH = nullptr; // hidden: "kod;" of each line of ListBoxLivs
+    QStringListModel* livsModell = nullptr;
+    QStringListModel* livsModellH = nullptr;
     QPushButton* Button3 = nullptr;
     QComboBox* ComboBoxSLVgrupp = nullptr;
     QPushButton* Button2 = nullptr;
@@ -64,6 +71,13 @@ public:
     QWidget* ChartEnergiRek = nullptr;
     QWidget* SpinButton1 = nullptr;
     QLabel* Image1 = nullptr;
+    Bildruta* Label1 = nullptr;
+    Bildruta* Label2 = nullptr;
+    Bildruta* Label3 = nullptr;
+    Bildruta* Label4 = nullptr;
+    Bildruta* Label5 = nullptr;
+    Bildruta* Label6 = nullptr;
+    Bildruta* Label7 = nullptr;
     QLabel* Label8 = nullptr;
     QListWidget* ListBoxVikter = nullptr;
     QTextEdit* MemoHogerklick = nullptr;
@@ -105,6 +119,20 @@ public:
     void KopieraMaltid1Click();
     void KlistraInMaltid1Click();
 
+    // Food lists
+    void VisaGrupp(const QString& grupptext);
+    void VisaSLVGrupp(const QString& grupptext);
+    void SokPaNamn();
+    // Meal grid
+    void LaggTillLivsmedel(int rad, bool infoga);
+    void StringGridMaltidKeyPress(); // Enter
+    void StringGridMaltidClick();
+    void StringGridMaltidHogerklick(int rad, QPoint globalPunkt);
+    void ListBoxVikterClick(int rad);
+    void Button4Click(); // "Öka"
+    void Button5Click(); // "Minska"
+    void Button6Click(); // "Ta bort rad"
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -112,6 +140,8 @@ private:
     void byggKontroller();
     void byggMeny();
     void kopplaHandelser();
+    void kopplaMaltid();
+    void fyllLista(const std::vector<int>& poster);
 };
 
 // The main window of the running program, or nullptr before it exists.
