@@ -1,9 +1,13 @@
 #include "app/dialoger.h"
 #include "app/start.h"
+#include "app/tform1.h"
 #include "app/tillstand.h"
 #include "food/livsmedelsindex.h"
 #include "food/tabellfil.h"
 #include "tests/fixtur.h"
+
+#include <QListView>
+#include <QStringListModel>
 
 #include <benchmark/benchmark.h>
 
@@ -41,5 +45,59 @@ void BM_Uppstart(benchmark::State& state) {
     Dialoger::test() = {};
 }
 BENCHMARK(BM_Uppstart)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// The program started on 2,600 foods, dialogs answered by the benchmark.
+struct Program {
+    Arbetskatalog ak{GenereradeLivsmedel(2600)};
+    TForm1* f = nullptr;
+    Program() {
+        Dialoger::test() = {};
+        Dialoger::test().aktiv = true;
+        f = Starta();
+    }
+    ~Program() {
+        Avsluta();
+        Dialoger::test() = {};
+    }
+};
+
+// "Sök på namn" over the whole index with the lists filled.
+void BM_SokPaNamn(benchmark::State& state) {
+    Program p;
+    if (!p.f) {
+        state.SkipWithError("start");
+        return;
+    }
+    for (auto _ : state) {
+        Dialoger::test().inmatningar.push_back(QStringLiteral("ost"));
+        p.f->SokPaNamn();
+    }
+    state.counters["rader"] = static_cast<double>(p.f->livsModell->rowCount());
+}
+BENCHMARK(BM_SokPaNamn)->Unit(benchmark::kMicrosecond);
+
+// Adding one food to a full week: the look-up, the row and a recomputation
+// with every display that exists.
+void BM_LaggTillLivsmedel(benchmark::State& state) {
+    Program p;
+    if (!p.f) {
+        state.SkipWithError("start");
+        return;
+    }
+    p.f->VisaGrupp(QStringLiteral("Grönsaker"));
+    p.f->ListBoxLivs->setCurrentIndex(p.f->livsModell->index(0));
+    for (int d = 0; d < kDagar; ++d)
+        for (int m = 0; m < kMaltider; ++m) {
+            G.AktuellDag = d;
+            G.AktuellMaltid = m;
+            for (int r = 1; r < kRader; ++r) p.f->LaggTillLivsmedel(0, false);
+        }
+    for (auto _ : state) p.f->LaggTillLivsmedel(0, false);
+}
+BENCHMARK(BM_LaggTillLivsmedel)->Unit(benchmark::kMicrosecond);
 
 } // namespace

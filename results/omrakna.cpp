@@ -56,8 +56,13 @@ void BeraknaResultat(Tillstand& t) {
 
     // 3, 4, 5
     std::memset(r.MaltidProcent, 0, sizeof r.MaltidProcent);
-    float normGrans[kNaring]; // row shares need a requirement above 0.001
-    for (int p = 0; p < kNaring; ++p) normGrans[p] = t.AktuellNorm[p];
+    // Row shares need a requirement above 0.001. They multiply by the
+    // reciprocal in double precision, which differs from dividing by at most
+    // one unit in the last place of a double, far below what the float result
+    // keeps; the loop then has neither branch nor division.
+    double invers[kNaring];
+    for (int p = 0; p < kNaring; ++p)
+        invers[p] = t.AktuellNorm[p] > 0.001f ? 1.0 / static_cast<double>(t.AktuellNorm[p]) : 0.0;
     for (int d = 0; d < kDagar; ++d) {
         float* dag = r.DagSumma[d];
         for (int p = 0; p < kNaring; ++p) dag[p] = 0.0f;
@@ -69,10 +74,9 @@ void BeraknaResultat(Tillstand& t) {
                 if (mr.tom()) continue;
                 const double g = mr.gram;
                 float* andel = r.RadProcent[d][m][rad];
-                for (int p = 0; p < kNaring; ++p) {
+                for (int p = 0; p < kNaring; ++p)
                     summa[p] = f(summa[p] + 0.01 * g * mr.naring[p]);
-                    andel[p] = normGrans[p] > 0.001f ? f(g * mr.naring[p] / normGrans[p]) : 0.0f;
-                }
+                for (int p = 0; p < kNaring; ++p) andel[p] = f(g * mr.naring[p] * invers[p]);
             }
             for (int p = 0; p < kNaring; ++p) dag[p] = dag[p] + summa[p];
         }
