@@ -6,6 +6,7 @@
 #include "food/tformnvval.h"
 #include "person/tforminst.h"
 #include "person/tformnorm.h"
+#include "results/tformsalt.h"
 #include "results/omrakna.h"
 
 #include <QApplication>
@@ -70,6 +71,8 @@ TForm1* Starta() {
     auto* inst = new TFormInst;
     skapade().push_back(inst);
     inst->FormCreate();
+    auto* salt = new TFormSalt;
+    skapade().push_back(salt);
     return f1;
 }
 

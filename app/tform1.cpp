@@ -5,6 +5,7 @@
 #include "app/strangrutnat.h"
 #include "meal/maltidsgrid.h"
 #include "meal/matbild.h"
+#include "results/stapeldiagram.h"
 #include "app/text.h"
 #include "app/tillstand.h"
 #include "app/uppstart.h"
@@ -64,9 +65,10 @@ TForm1* Form1() { return g_form1; }
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     g_form1 = this;
     setObjectName(QStringLiteral("TForm1"));
-    resize(829, 554 + 21);
     byggKontroller();
     byggMeny();
+    // The client area below the menu bar is 829 x 554, as the controls are placed.
+    resize(829, 554 + menuBar()->sizeHint().height());
     kopplaHandelser();
 }
 
@@ -75,6 +77,8 @@ TForm1::~TForm1() {
         g_form1 = nullptr;
         OmraknaVisningar().VisaMaltid = nullptr;
         OmraknaVisningar().Markorer = nullptr;
+        OmraknaVisningar().DiagramRubrik = nullptr;
+        OmraknaVisningar().RitaDiagram = nullptr;
     }
 }
 
@@ -91,6 +95,7 @@ void TForm1::kopplaHandelser() {
         MemoHogerklick->hide();
     });
     kopplaMaltid();
+    kopplaResultat();
 }
 
 void TForm1::SpeedButtonMaltidClick(int maltid) {
@@ -226,12 +231,16 @@ void TForm1::byggKontroller() {
     Button7 = tryck(p, "Button7", QStringLiteral("Drycker"), 609, 288, 89, 21);
     Button8 = tryck(p, "Button8", QStringLiteral("Diverse"), 729, 288, 89, 21);
 
-    ChartStapel = skapa<QWidget>(p, "ChartStapel", 0, 312, 576, 229);
-    ChartEnergi = skapa<QWidget>(p, "ChartEnergi", 0, 312, 280, 229);
-    ChartEnergiRek = skapa<QWidget>(p, "ChartEnergiRek", 287, 312, 282, 229);
+    ChartStapel = skapa<Stapeldiagram>(p, "ChartStapel", 0, 312, 576, 229);
+    ChartEnergi = new Tartdiagram(QStringLiteral("Energifördelning VERKLIG"), p);
+    ChartEnergi->setObjectName(QStringLiteral("ChartEnergi"));
+    ChartEnergi->setGeometry(0, 312, 280, 229);
+    ChartEnergiRek = new Tartdiagram(QStringLiteral("Energifördelning IDEAL"), p);
+    ChartEnergiRek->setObjectName(QStringLiteral("ChartEnergiRek"));
+    ChartEnergiRek->setGeometry(287, 312, 282, 229);
     ChartEnergi->hide();
     ChartEnergiRek->hide();
-    SpinButton1 = skapa<QWidget>(p, "SpinButton1", 587, 496, 15, 41);
+    SpinButton1 = skapa<Sidknapp>(p, "SpinButton1", 587, 496, 15, 41);
 
     Image1 = skapa<QLabel>(p, "Image1", 609, 312, 212, 196);
     Image1->setPixmap(RitaMatbild());
@@ -326,6 +335,8 @@ void TForm1::byggMeny() {
             [] { VisaFonster(QStringLiteral("TFormNorm")); });
     connect(Installningar1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("TFormInst")); });
+    connect(ButtonSalt, &QPushButton::clicked, this,
+            [] { VisaFonster(QStringLiteral("TFormSalt")); });
 }
 
 bool TForm1::FormCreate() {
@@ -393,6 +404,8 @@ bool TForm1::FormCreate() {
     // The main window's displays join the recomputation now that it exists.
     OmraknaVisningar().VisaMaltid = [this] { VisaMaltid(); };
     OmraknaVisningar().Markorer = [this] { Markorer(); };
+    OmraknaVisningar().DiagramRubrik = [this] { DiagramRubrik(); };
+    OmraknaVisningar().RitaDiagram = [this] { RitaDiagram(); };
     return true;
 }
 

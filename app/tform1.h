@@ -23,7 +23,9 @@ class Bildruta;
 class QListView;
 class QStringListModel;
 class QChartView;
-class QSpinBox;
+class Stapeldiagram;
+class Tartdiagram;
+class Sidknapp;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -66,10 +68,10 @@ public:
     QPushButton* ButtonSalt = nullptr;
     QPushButton* Button7 = nullptr;
     QPushButton* Button8 = nullptr;
-    QWidget* ChartStapel = nullptr;
-    QWidget* ChartEnergi = nullptr;
-    QWidget* ChartEnergiRek = nullptr;
-    QWidget* SpinButton1 = nullptr;
+    Stapeldiagram* ChartStapel = nullptr;
+    Tartdiagram* ChartEnergi = nullptr;
+    Tartdiagram* ChartEnergiRek = nullptr;
+    Sidknapp* SpinButton1 = nullptr;
     QLabel* Image1 = nullptr;
     Bildruta* Label1 = nullptr;
     Bildruta* Label2 = nullptr;
@@ -133,14 +135,25 @@ public:
     void Button5Click(); // "Minska"
     void Button6Click(); // "Ta bort rad"
 
+    // Result charts
+    void DiagramRubrik();
+    void RitaDiagram();
+    void AnpassaSidor();
+    void SpeedButton5Click(); // "Staplar"
+    void SpeedButton6Click(); // "Energicirklar"
+    void SpeedButtonNivaClick(int niva); // "Måltid", "Dag", "Dagar"
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void byggKontroller();
     void byggMeny();
     void kopplaHandelser();
     void kopplaMaltid();
+    void kopplaResultat();
+    void foljAnkare();
     void fyllLista(const std::vector<int>& poster);
 };
 

@@ -2,10 +2,12 @@
 #include "app/start.h"
 #include "app/tform1.h"
 #include "app/tillstand.h"
+#include "results/omrakna.h"
 #include "food/livsmedelsindex.h"
 #include "food/tabellfil.h"
 #include "tests/fixtur.h"
 
+#include <QApplication>
 #include <QListView>
 #include <QStringListModel>
 
@@ -99,5 +101,43 @@ void BM_LaggTillLivsmedel(benchmark::State& state) {
     for (auto _ : state) p.f->LaggTillLivsmedel(0, false);
 }
 BENCHMARK(BM_LaggTillLivsmedel)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+namespace {
+
+// A recomputation with every display of the main window and the salt window:
+// a full week, 20 nutrients selected, the meal scope.
+void BM_Omrakna_MedVisning(benchmark::State& state) {
+    Program p;
+    if (!p.f) {
+        state.SkipWithError("start");
+        return;
+    }
+    p.f->show();
+    G.NvVal = {};
+    for (int s = 15; s < 35; ++s) G.NvVal[static_cast<std::size_t>(s)] = true;
+    p.f->VisaGrupp(QStringLiteral("Grönsaker"));
+    p.f->ListBoxLivs->setCurrentIndex(p.f->livsModell->index(0));
+    for (int d = 0; d < kDagar; ++d)
+        for (int m = 0; m < kMaltider; ++m) {
+            G.AktuellDag = d;
+            G.AktuellMaltid = m;
+            for (int r = 1; r < kRader; ++r) p.f->LaggTillLivsmedel(0, false);
+        }
+    G.AktuellDag = 0;
+    G.AktuellMaltid = 0;
+    p.f->AnpassaSidor();
+    QApplication::processEvents();
+    unsigned i = 0;
+    for (auto _ : state) {
+        // Something changes every time, as after an edit.
+        G.Berakning[0][0][1].gram = static_cast<float>(100 + (++i % 50));
+        Omrakna();
+        // The charts repaint in the event loop; that is part of the cost.
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_Omrakna_MedVisning)->Unit(benchmark::kMillisecond);
 
 } // namespace
