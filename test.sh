@@ -32,7 +32,7 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
       -DNUTRAVA_FUZZ=ON -DNUTRAVA_TESTS=OFF -DNUTRAVA_BENCH=OFF
 cmake --build build/fuzz --target fuzz_all
 for f in build/fuzz/fuzz/fuzz_*; do
-  [ -x "$f" ] || continue
+  [ -f "$f" ] && [ -x "$f" ] || continue
   name=$(basename "$f")
   corpus=fuzz/corpus/$name
   work=$(mktemp -d)
