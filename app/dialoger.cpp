@@ -1,8 +1,13 @@
 #include "app/dialoger.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace Dialoger {
 
@@ -51,6 +56,62 @@ std::optional<QString> Inmatning(const QString& rubrik, const QString& prompt, b
                                             QString(), &ok);
     if (!ok) return std::nullopt;
     return s;
+}
+
+bool Skrivardialog(QPrinter& skrivare, QWidget* f) {
+    if (test().aktiv) {
+        test().visade << QStringLiteral("[skrivare]");
+        if (test().dialogOk.empty() || !test().dialogOk.front()) {
+            if (!test().dialogOk.empty()) test().dialogOk.pop_front();
+            return false;
+        }
+        test().dialogOk.pop_front();
+        skrivare.setOutputFormat(QPrinter::PdfFormat);
+        skrivare.setOutputFileName(test().pdfFil);
+        return true;
+    }
+    QPrintDialog d(&skrivare, f ? f : forald());
+    return d.exec() == QDialog::Accepted;
+}
+
+bool Teckensnittsdialog(QFont& font, QWidget* f) {
+    if (test().aktiv) {
+        test().visade << QStringLiteral("[teckensnitt]");
+        if (test().dialogOk.empty()) return false;
+        const bool ok = test().dialogOk.front();
+        test().dialogOk.pop_front();
+        return ok;
+    }
+    bool ok = false;
+    const QFont valt = QFontDialog::getFont(&ok, font, f ? f : forald(), QString(),
+                                            QFontDialog::MonospacedFonts);
+    if (ok) font = valt;
+    return ok;
+}
+
+QString OppnaFil(const QString& rubrik, const QString& katalog, const QString& filter) {
+    if (test().aktiv) {
+        test().visade << rubrik;
+        if (test().filer.empty()) return {};
+        const QString s = test().filer.front();
+        test().filer.pop_front();
+        return s;
+    }
+    return QFileDialog::getOpenFileName(forald(), rubrik, katalog, filter);
+}
+
+QString SparaFil(const QString& rubrik, const QString& katalog, const QString& filter,
+                 const QString& forslag) {
+    if (test().aktiv) {
+        test().visade << rubrik;
+        if (test().filer.empty()) return {};
+        const QString s = test().filer.front();
+        test().filer.pop_front();
+        return s;
+    }
+    const QString start = forslag.isEmpty() ? katalog : QDir(katalog).filePath(forslag);
+    // The dialog asks before an existing file is replaced.
+    return QFileDialog::getSaveFileName(forald(), rubrik, start, filter);
 }
 
 } // namespace Dialoger

@@ -10,6 +10,8 @@
 #include <optional>
 
 class QWidget;
+class QPrinter;
+class QFont;
 
 namespace Dialoger {
 
@@ -23,6 +25,18 @@ QMessageBox::StandardButton Fraga(const QString& text, QMessageBox::StandardButt
 std::optional<QString> Inmatning(const QString& rubrik, const QString& prompt,
                                  bool dold = false);
 
+// The print dialog; false when cancelled. In test mode the printer writes
+// the PDF file named by the test instead.
+bool Skrivardialog(QPrinter& skrivare, QWidget* forald = nullptr);
+
+// A font dialog, fixed-pitch fonts only; false when cancelled.
+bool Teckensnittsdialog(QFont& font, QWidget* forald = nullptr);
+
+// The file dialogs; an empty text when cancelled.
+QString OppnaFil(const QString& rubrik, const QString& katalog, const QString& filter);
+QString SparaFil(const QString& rubrik, const QString& katalog, const QString& filter,
+                 const QString& forslag = QString());
+
 // Test mode: every dialog is recorded and answered from the queues instead of
 // being shown. An empty queue answers Cancel (or no input).
 struct Testlage {
@@ -30,6 +44,9 @@ struct Testlage {
     QStringList visade;                             // every text shown, in order
     std::deque<QMessageBox::StandardButton> svar;   // answers to questions
     std::deque<std::optional<QString>> inmatningar; // answers to input boxes
+    std::deque<bool> dialogOk;                      // print and font dialogs
+    QString pdfFil;                                 // where a "printer" writes
+    std::deque<QString> filer;                      // answers to file dialogs ("" cancels)
 };
 Testlage& test();
 

@@ -4,7 +4,10 @@
 #include "app/tform1.h"
 #include "app/tillstand.h"
 #include "food/tformnvval.h"
+#include "person/tformaktiv.h"
+#include "person/tformaktskapa.h"
 #include "person/tforminst.h"
+#include "reports/tformut.h"
 #include "person/tformnorm.h"
 #include "results/tformsalt.h"
 #include "results/omrakna.h"
@@ -67,7 +70,15 @@ TForm1* Starta() {
     // list with the vegetables and ends the start-up phase.
     f1->VisaGrupp(QStringLiteral("Grönsaker"));
     G.Uppstart = false;
-    // Windows 5..11 join here as they are built.
+    auto* aktskapa = new TFormAktskapa;
+    skapade().push_back(aktskapa);
+    aktskapa->FormCreate();
+    auto* aktiv = new TFormAktiv;
+    skapade().push_back(aktiv);
+    aktiv->FormCreate();
+    // Windows 7..9 join here as they are built.
+    auto* ut = new TFormUt;
+    skapade().push_back(ut);
     auto* inst = new TFormInst;
     skapade().push_back(inst);
     inst->FormCreate();

@@ -21,4 +21,5 @@ public:
     // Takes over the text of a cell that is being edited, as leaving the
     // cell would.
     void avslutaRedigering();
+    bool redigerar() const { return state() == QAbstractItemView::EditingState; }
 };

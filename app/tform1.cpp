@@ -335,6 +335,8 @@ void TForm1::byggMeny() {
             [] { VisaFonster(QStringLiteral("TFormNorm")); });
     connect(Installningar1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("TFormInst")); });
+    connect(Aktiviteter1, &QAction::triggered, this,
+            [] { VisaFonster(QStringLiteral("TFormAktiv")); });
     connect(ButtonSalt, &QPushButton::clicked, this,
             [] { VisaFonster(QStringLiteral("TFormSalt")); });
 }

@@ -63,4 +63,7 @@ void Tillstand::aterstall() {
     std::memcpy(IdealEnergi, ideal, sizeof ideal);
     PrisLas = false;
     PrisSpara = true;
+    Aktiviteter = {};
+    Aktivitetslistan = {};
+    Aktivitetsvarde = {};
 }

@@ -5,6 +5,7 @@
 #include "food/livsmedelsindex.h"
 #include "food/nvkatalog.h"
 #include "meal/maltidsrad.h"
+#include "person/aktivitet.h"
 
 #include <QString>
 
@@ -62,6 +63,11 @@ struct Tillstand {
     float AktuellNorm[kNaring];
     QString AktuellNormText;
     QString NormTyp = QStringLiteral("standardnorm");
+
+    // Activities: the table of aktiv.txt, the person's list and what it gives
+    Aktivitetstabell Aktiviteter;
+    Aktivitetslista Aktivitetslistan;
+    Aktivitetsvarden Aktivitetsvarde;
 
     // Settings
     float Maltidsandel[kMaltider] = {0.25f, 0.30f, 0.30f, 0.15f};

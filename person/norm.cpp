@@ -22,3 +22,18 @@ QString NormTextRad(const QString& namn, float kJ, float kcal) {
         .arg(AvrundaHeltal(kJ))
         .arg(AvrundaHeltal(kcal));
 }
+
+#include "food/tabellfil.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+bool LasNormradNr(const Tabellfil& tabell, int nr, float norm[51]) {
+    if (!tabell.arOppen()) return false;
+    QSqlQuery q(tabell.db());
+    q.prepare(QStringLiteral("SELECT * FROM normer WHERE \"Nr\" = ?"));
+    q.addBindValue(nr);
+    if (!q.exec() || !q.next()) return false;
+    LasNormRad(q.record(), norm);
+    return true;
+}

@@ -12,3 +12,7 @@ void LasNormRad(const QSqlRecord& post, float norm[51]);
 QString NormTextStart(const QString& namn);
 // ... and with the energies, for a clicked row.
 QString NormTextRad(const QString& namn, float kJ, float kcal);
+
+class Tabellfil;
+// Reads the requirement of the norm-table row with the given "Nr".
+bool LasNormradNr(const Tabellfil& tabell, int nr, float norm[51]);

@@ -115,7 +115,7 @@ Arbetskatalog::Arbetskatalog(const std::vector<FixLivsmedel>& foods, bool medTex
         QString fel = TolkaNormCsv(QString::fromUtf8(csv.readAll()), rader);
         if (fel.isEmpty()) fel = SkrivNormtabell(m_dir.path(), rader);
         if (!fel.isEmpty()) throw std::runtime_error(fel.toStdString());
-        for (const char* n : {"nvnamn.txt", "nvval.txt"})
+        for (const char* n : {"nvnamn.txt", "nvval.txt", "aktiv.txt", "info.txt"})
             QFile::copy(DataKatalog() + u'/' + QString::fromLatin1(n), m_dir.filePath(QString::fromLatin1(n)));
     }
     m_foreg = QDir::currentPath();

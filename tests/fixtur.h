@@ -36,7 +36,7 @@ std::vector<FixLivsmedel> StandardLivsmedel();
 std::vector<FixLivsmedel> GenereradeLivsmedel(int n);
 
 // A temporary working directory that becomes the current directory for the
-// lifetime of the object. It holds the delivered nvnamn.txt, nvval.txt and
+// lifetime of the object. It holds the delivered text files and the
 // norm table, and food tables made of the given foods.
 class Arbetskatalog {
 public:
