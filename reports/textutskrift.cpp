@@ -20,8 +20,12 @@ std::vector<Utskriftsrad> SkrivTextrader(QPrinter& skrivare, const QFont& font, 
     std::vector<Utskriftsrad> ut;
     QPainter p;
     if (!p.begin(&skrivare)) return ut;
-    p.setFont(font);
-    const QFontMetrics fm(font, p.device());
+    // A font sized in screen pixels prints at the same size in points, as the
+    // preview showed it (96 pixels to the inch).
+    QFont f = font;
+    if (f.pixelSize() > 0) f.setPointSizeF(f.pixelSize() * 72.0 / 96.0);
+    p.setFont(f);
+    const QFontMetrics fm(f, p.device());
     const int h = fm.height();
     const int H = p.viewport().height();
     int k = 0;
