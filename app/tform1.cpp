@@ -89,6 +89,11 @@ void TForm1::kopplaHandelser() {
     connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
     connect(NyBerakning1, &QAction::triggered, this, &TForm1::NyBerakning1Click);
     connect(KopieraMaltid1, &QAction::triggered, this, &TForm1::KopieraMaltid1Click);
+    connect(SparaBerakning1, &QAction::triggered, this, [this] { SparaBerakning(); });
+    connect(HamtaBerakning1, &QAction::triggered, this, &TForm1::HamtaBerakning1Click);
+    connect(RaderaBerakningar1, &QAction::triggered, this, &TForm1::RaderaClick);
+    connect(SparaRecept1, &QAction::triggered, this, &TForm1::SparaRecept1Click);
+    connect(HamtaRecept1, &QAction::triggered, this, &TForm1::HamtaRecept1Click);
     connect(KlistraInMaltid1, &QAction::triggered, this, &TForm1::KlistraInMaltid1Click);
     connect(TimerHogerKlick, &QTimer::timeout, this, [this] {
         TimerHogerKlick->stop();
@@ -411,10 +416,6 @@ bool TForm1::FormCreate() {
     return true;
 }
 
-bool TForm1::SparaBerakning() {
-    // Saving calculations arrives with the calculation files.
-    return false;
-}
 
 void TForm1::closeEvent(QCloseEvent* e) {
     if (G.Andrad) {

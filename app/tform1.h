@@ -135,6 +135,12 @@ public:
     void Button5Click(); // "Minska"
     void Button6Click(); // "Ta bort rad"
 
+    // Files
+    void HamtaBerakning1Click();
+    void RaderaClick();
+    void SparaRecept1Click();
+    void HamtaRecept1Click();
+
     // Result charts
     void DiagramRubrik();
     void RitaDiagram();

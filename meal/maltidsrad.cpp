@@ -22,3 +22,14 @@ void Maltidsrad::tomma() {
     kgpris = 0;
     for (float& v : naring) v = 0;
 }
+
+void Maltidsrad::normalisera() {
+    kod.klipp();
+    livsmedel.klipp();
+    enhet.klipp();
+    Enhet1.klipp();
+    Enhet2.klipp();
+    Enhet3.klipp();
+    Enhet4.klipp();
+    tagg.klipp();
+}

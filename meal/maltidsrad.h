@@ -27,6 +27,9 @@ template <int N> struct KortText {
         langd = static_cast<std::uint8_t>(n);
         if (n) std::memcpy(tecken, data, static_cast<std::size_t>(n));
     }
+    void klipp() {
+        if (langd > N) langd = static_cast<std::uint8_t>(N);
+    }
     bool ar(const char* s) const {
         const auto n = std::strlen(s);
         return static_cast<std::size_t>(antal()) == n && std::memcmp(tecken, s, n) == 0;
@@ -73,6 +76,8 @@ struct Maltidsrad {
     // Empties the row as a new calculation does; the alternative units and
     // the tag are left as they are.
     void tomma();
+    // Cuts length bytes that exceed their fields, as a record from a file may hold.
+    void normalisera();
 };
 
 static_assert(sizeof(Maltidsrad) == 532);

@@ -404,17 +404,26 @@ void TFormAktiv::HamtaAktivitetslistaClick() {
                                            QStringLiteral("Aktiviteter (*.akt)"));
     if (fil.isEmpty()) return;
     const bool ok = LasAktivitetslista(fil);
-    const Aktivitetslista& l = G.Aktivitetslistan;
-    m_uppdaterar = true;
-    EditAge->setText(l.alder);
-    Editkg->setText(l.vikt);
-    konGrupp->button(l.kon)->setChecked(true);
-    m_uppdaterar = false;
     if (!ok) {
+        visaFalt();
         visaRader();
         Dialoger::Meddelande(QStringLiteral("Kan ej öppna aktivitetslistan"));
         return;
     }
+    ListanLast();
+}
+
+void TFormAktiv::visaFalt() {
+    const Aktivitetslista& l = G.Aktivitetslistan;
+    m_uppdaterar = true;
+    EditAge->setText(l.alder);
+    Editkg->setText(l.vikt);
+    konGrupp->button(l.kon == 1 ? 1 : 0)->setChecked(true);
+    m_uppdaterar = false;
+}
+
+void TFormAktiv::ListanLast() {
+    visaFalt();
     RaknaAktiviteter();
 }
 

@@ -31,6 +31,8 @@ public:
     void SparaAktivitetslistaClick();
     void HamtaAktivitetslistaClick();
     void UtskriftClick();
+    // After the shared list was read from a file: show it and recompute.
+    void ListanLast();
     int valdRad() const;
     bool eventFilter(QObject* o, QEvent* e) override;
     void valjRad(int rad);
@@ -64,6 +66,7 @@ public:
 
 private:
     void visaRader();
+    void visaFalt();
     void faltAndrat();
     void cellAndrad(int rad, int kolumn);
     bool m_uppdaterar = false;
