@@ -1,5 +1,6 @@
 #include "app/tillstand.h"
 #include "meal/berakning.h"
+#include "app/uppstart.h"
 #include "results/omrakna.h"
 
 #include <benchmark/benchmark.h>
@@ -26,5 +27,63 @@ void BM_Omrakna_FullWeek(benchmark::State& state) {
     G.aterstall();
 }
 BENCHMARK(BM_Omrakna_FullWeek)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+#include "files/berakningsfil.h"
+#include "food/tabellfil.h"
+#include "tests/fixtur.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+// A full week of rows from a 2,600-food table.
+struct Vecka {
+    QTemporaryDir dir;
+    Tabellfil tabell;
+    Vecka() {
+        SkrivFixturTabell(dir.path(), QStringLiteral("fodbas100"), GenereradeLivsmedel(2600));
+        tabell.oppna(dir.path(), QStringLiteral("fodbas100"));
+        G.aterstall();
+        int kod = 1;
+        for (auto& dag : G.Berakning)
+            for (auto& maltid : dag)
+                for (int r = 1; r < kRader; ++r) {
+                    const auto post = HittaLivsmedel(tabell, QString::number(kod));
+                    FyllRadFranLivsmedel(maltid[r], QString::number(kod), *post);
+                    maltid[r].gram = 87.5f;
+                    kod = kod % 2600 + 7;
+                }
+    }
+    ~Vecka() { G.aterstall(); }
+};
+
+void BM_SparaBerakning_FullWeek(benchmark::State& state) {
+    Vecka v;
+    const QString fil = v.dir.filePath(QStringLiteral("vecka.vaxo"));
+    for (auto _ : state) {
+        SkrivFilSakert(fil, SkrivVaxo(G, QStringLiteral("2026-12-11")));
+        SkrivFilSakert(BytFiltillagg(fil, QStringLiteral(".norm")),
+                       SkrivNormfil(G.NormTyp, G.AktuellNormText, G.AktuellNorm));
+        SparaAktivitetslista(BytFiltillagg(fil, QStringLiteral(".akt")));
+    }
+}
+BENCHMARK(BM_SparaBerakning_FullWeek)->Unit(benchmark::kMillisecond);
+
+void BM_HamtaBerakning_FullWeek(benchmark::State& state) {
+    Vecka v;
+    const QString fil = v.dir.filePath(QStringLiteral("vecka.vaxo"));
+    SkrivFilSakert(fil, SkrivVaxo(G, QStringLiteral("2026-12-11")));
+    for (auto _ : state) {
+        TomBerakning(G);
+        QByteArray innehall;
+        LasHelaFilen(fil, innehall);
+        const VaxoFil f = TolkaVaxo(innehall);
+        FyllFranVaxo(G, f, [&v](const QString& kod, bool) { return HittaLivsmedel(v.tabell, kod); });
+        BeraknaResultat(G);
+    }
+}
+BENCHMARK(BM_HamtaBerakning_FullWeek)->Unit(benchmark::kMillisecond);
 
 } // namespace

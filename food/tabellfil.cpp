@@ -91,7 +91,46 @@ QString Tabellfil::oppna(const QString& katalog, const QString& tabell, bool bar
     return {};
 }
 
+void* Tabellfil::uppslag() const {
+    if (!m_oppen) return nullptr;
+    if (!m_uppslag) {
+        // Qt's parameter binding formats a placeholder name for every value it
+        // binds; the look-up runs for every row of an opened calculation, so
+        // it goes to SQLite directly.
+        const QVariant h = db().driver()->handle();
+        if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return nullptr;
+        sqlite3* handle = *static_cast<sqlite3* const*>(h.data());
+        const QByteArray sql =
+            QStringLiteral("SELECT * FROM %1 WHERE \"Kod\" = ?").arg(SqlNamn(m_tabell)).toUtf8();
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(handle, sql.constData(), static_cast<int>(sql.size()), &st, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(st);
+            return nullptr;
+        }
+        m_uppslag = st;
+    }
+    return m_uppslag;
+}
+
+std::shared_ptr<const Faltnamn> Tabellfil::faltnamn() const {
+    if (!m_faltnamn && m_oppen) {
+        QStringList n;
+        const QSqlRecord r = db().record(m_tabell);
+        for (int i = 0; i < r.count(); ++i) n << r.fieldName(i);
+        m_faltnamn = std::make_shared<const Faltnamn>(n);
+    }
+    return m_faltnamn;
+}
+
+Faltnamn::Faltnamn(const QStringList& n) : namn(n) {
+    for (int i = 0; i < n.size(); ++i)
+        if (!index.contains(n[i].toLower())) index.insert(n[i].toLower(), i);
+}
+
 void Tabellfil::stang() {
+    if (m_uppslag) sqlite3_finalize(static_cast<sqlite3_stmt*>(m_uppslag));
+    m_uppslag = nullptr;
+    m_faltnamn.reset();
     if (m_anslutning.isEmpty()) return;
     {
         QSqlDatabase db = QSqlDatabase::database(m_anslutning, false);
@@ -108,10 +147,8 @@ QSqlDatabase Tabellfil::db() const {
 }
 
 int Livsmedelspost::position(const QString& faltnamn) const {
-    for (std::size_t i = 0; i < namn.size(); ++i) {
-        if (namn[i].compare(faltnamn, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
-    }
-    return -1;
+    if (!namn) return -1;
+    return namn->index.value(faltnamn.toLower(), -1);
 }
 
 QString Livsmedelspost::text(const QString& faltnamn) const {
@@ -130,20 +167,33 @@ float Livsmedelspost::tal(int p) const {
 }
 
 std::optional<Livsmedelspost> HittaLivsmedel(const Tabellfil& t, const QString& kod) {
-    if (!t.arOppen()) return std::nullopt;
-    QSqlQuery q(t.db());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM %1 WHERE \"Kod\" = ?").arg(SqlNamn(t.tabell())));
-    q.addBindValue(kod);
-    if (!q.exec() || !q.next()) return std::nullopt;
-    const QSqlRecord r = q.record();
-    Livsmedelspost p;
-    p.falt.reserve(static_cast<std::size_t>(r.count()));
-    p.namn.reserve(static_cast<std::size_t>(r.count()));
-    for (int i = 0; i < r.count(); ++i) {
-        p.falt.push_back(r.value(i));
-        p.namn.push_back(r.fieldName(i));
+    auto* st = static_cast<sqlite3_stmt*>(t.uppslag());
+    if (!st) return std::nullopt;
+    const QByteArray k = kod.toUtf8();
+    sqlite3_reset(st);
+    sqlite3_bind_text(st, 1, k.constData(), static_cast<int>(k.size()), SQLITE_TRANSIENT);
+    if (sqlite3_step(st) != SQLITE_ROW) {
+        sqlite3_reset(st);
+        return std::nullopt;
     }
+    Livsmedelspost p;
+    p.namn = t.faltnamn();
+    const int antal = sqlite3_column_count(st);
+    p.falt.reserve(static_cast<std::size_t>(antal));
+    for (int i = 0; i < antal; ++i) {
+        switch (sqlite3_column_type(st, i)) {
+        case SQLITE_INTEGER: p.falt.emplace_back(static_cast<qlonglong>(sqlite3_column_int64(st, i))); break;
+        case SQLITE_FLOAT: p.falt.emplace_back(sqlite3_column_double(st, i)); break;
+        case SQLITE_NULL: p.falt.emplace_back(); break;
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+            p.falt.emplace_back(QString::fromUtf8(text, sqlite3_column_bytes(st, i)));
+            break;
+        }
+        }
+    }
+    // No statement is left open over the table between look-ups.
+    sqlite3_reset(st);
     return p;
 }
 

@@ -3,11 +3,18 @@
 // table, in its directory, opened on its own connection with the Swedish
 // collation registered.
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
+#include <QHash>
+#include <QStringList>
+
+#include <memory>
 #include <optional>
 #include <vector>
+
+struct Faltnamn;
 
 class Tabellfil {
 public:
@@ -28,7 +35,15 @@ public:
     const QString& tabell() const { return m_tabell; }
     const QString& sokvag() const { return m_sokvag; }
 
+    // The table's field names.
+    std::shared_ptr<const Faltnamn> faltnamn() const;
+
+    // The look-up by code, prepared once per connection (a sqlite3_stmt).
+    void* uppslag() const;
+
 private:
+    mutable void* m_uppslag = nullptr;
+    mutable std::shared_ptr<const Faltnamn> m_faltnamn;
     QString m_anslutning;
     QString m_tabell;
     QString m_sokvag;
@@ -38,11 +53,19 @@ private:
 // Registers the collation SVENSKA (Swedish order) on a SQLite connection.
 bool RegistreraSvenskSortering(const QSqlDatabase& db);
 
+// The field names of a table and where each stands, looked up without
+// regard to letter case.
+struct Faltnamn {
+    QStringList namn;
+    QHash<QString, int> index; // lower-case name -> position
+    explicit Faltnamn(const QStringList& n);
+};
+
 // A record read from a food table: every field by position, and by name
 // without regard to letter case.
 struct Livsmedelspost {
     std::vector<QVariant> falt;
-    std::vector<QString> namn;
+    std::shared_ptr<const Faltnamn> namn;
 
     int position(const QString& faltnamn) const; // -1 when there is no such field
     QString text(const QString& faltnamn) const;

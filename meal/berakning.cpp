@@ -48,9 +48,13 @@ void FyllRadFranLivsmedel(Maltidsrad& rad, const QString& kod, const Livsmedelsp
     rad.kgpris = TextTillTal(post.text(QStringLiteral("kgpris")));
     KortText<16>* enheter[4] = {&rad.Enhet1, &rad.Enhet2, &rad.Enhet3, &rad.Enhet4};
     float* portar[4] = {&rad.port1, &rad.port2, &rad.port3, &rad.port4};
+    static const QString enhetsnamn[4] = {QStringLiteral("Enhet1"), QStringLiteral("Enhet2"),
+                                          QStringLiteral("Enhet3"), QStringLiteral("Enhet4")};
+    static const QString portnamn[4] = {QStringLiteral("port1"), QStringLiteral("port2"),
+                                        QStringLiteral("port3"), QStringLiteral("port4")};
     for (int k = 0; k < 4; ++k) {
-        enheter[k]->satt(post.text(QStringLiteral("Enhet%1").arg(k + 1)));
-        *portar[k] = post.tal(post.position(QStringLiteral("port%1").arg(k + 1)));
+        enheter[k]->satt(post.text(enhetsnamn[k]));
+        *portar[k] = post.tal(post.position(portnamn[k]));
     }
     for (int p = 0; p < kNaring; ++p) rad.naring[p] = post.naring(p);
 }

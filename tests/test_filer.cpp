@@ -16,12 +16,14 @@ std::optional<Livsmedelspost> post(const QString& kod, const QString& namn, floa
     Livsmedelspost p;
     const auto& falt = QStringList{QStringLiteral("Kod"), QStringLiteral("Livsmedel"), QStringLiteral("Portionsstorlek"),
                                    QStringLiteral("Enhet"), QStringLiteral("kgpris")};
+    QStringList faltnamn;
     for (int i = 0; i < 73; ++i) {
-        p.namn.push_back(i < falt.size() ? falt[i] : QStringLiteral("f%1").arg(i));
+        faltnamn << (i < falt.size() ? falt[i] : QStringLiteral("f%1").arg(i));
         p.falt.push_back(QVariant());
     }
-    p.namn[65] = QStringLiteral("port1");
-    p.namn[66] = QStringLiteral("enhet1");
+    faltnamn[65] = QStringLiteral("port1");
+    faltnamn[66] = QStringLiteral("enhet1");
+    p.namn = std::make_shared<const Faltnamn>(faltnamn);
     p.falt[0] = kod;
     p.falt[1] = namn;
     p.falt[2] = 150.0;
