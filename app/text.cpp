@@ -107,29 +107,81 @@ long long AvrundaJamnt(double varde) {
     return static_cast<long long>(r);
 }
 
-QString Tal(double varde, int bredd, int decimaler) {
+void TalTill(QString& ut, double varde, int bredd, int decimaler) {
+    static constexpr double tiopotens[10] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    static constexpr long long tiopotensH[10] = {1, 10, 100, 1000, 10000, 100000, 1000000,
+                                                 10000000, 100000000, 1000000000};
     if (decimaler < 0) decimaler = 0;
     if (decimaler > 9) decimaler = 9;
-    QString s;
-    if (std::isfinite(varde)) {
-        // Scale, then round half away from zero; the small correction keeps
-        // values such as 2.675 stored as 2.67499999 from rounding down when
-        // they were meant as a half.
-        const double skala = std::pow(10.0, decimaler);
-        double x = varde * skala;
-        const double r = std::round(x);
-        if (std::fabs(x - r) > 0.5 - 1e-9 && std::fabs(x - r) < 0.5) {
-            x = x > 0 ? std::floor(x) + 1 : std::ceil(x) - 1;
-        } else {
-            x = r;
+    if (!std::isfinite(varde)) varde = 0;
+    // Scale, then round half away from zero; the small allowance keeps values
+    // such as 2.675 stored as 2.67499999 from rounding down when they were
+    // meant as a half.
+    double x = varde * tiopotens[decimaler];
+    const double r = std::round(x);
+    const double diff = std::fabs(x - r);
+    if (diff > 0.5 - 1e-9 && diff < 0.5) x = x > 0 ? std::floor(x) + 1 : std::ceil(x) - 1;
+    else x = r;
+    if (std::fabs(x) < 9e15) {
+        // Written digit by digit: this runs for every value of every report line.
+        long long n = static_cast<long long>(x);
+        const bool negativ = n < 0;
+        if (negativ) n = -n;
+        char buf[48];
+        int i = sizeof buf;
+        auto skriv = [&buf, &i](auto v, int minst) {
+            // Two digits at a time; most values fit in 32 bits.
+            static constexpr char par[] = "0001020304050607080910111213141516171819"
+                                          "2021222324252627282930313233343536373839"
+                                          "4041424344454647484950515253545556575859"
+                                          "6061626364656667686970717273747576777879"
+                                          "8081828384858687888990919293949596979899";
+            int skrivna = 0;
+            while (v >= 100) {
+                const auto k = static_cast<unsigned>(v % 100);
+                v /= 100;
+                buf[--i] = par[2 * k + 1];
+                buf[--i] = par[2 * k];
+                skrivna += 2;
+            }
+            if (v >= 10) {
+                buf[--i] = par[2 * v + 1];
+                buf[--i] = par[2 * v];
+                skrivna += 2;
+            } else {
+                buf[--i] = static_cast<char>('0' + v);
+                ++skrivna;
+            }
+            while (skrivna < minst) {
+                buf[--i] = '0';
+                ++skrivna;
+            }
+        };
+        const long long skala = tiopotensH[decimaler];
+        const long long heltal = n / skala;
+        if (decimaler > 0) {
+            const long long brak = n % skala;
+            if (brak < 4294967296LL) skriv(static_cast<unsigned>(brak), decimaler);
+            else skriv(static_cast<unsigned long long>(brak), decimaler);
+            buf[--i] = '.';
         }
-        s = QString::number(x / skala, 'f', decimaler);
-        if (s.startsWith(u'-') && s.count(u'0') + (decimaler ? 1 : 0) + 1 == s.size())
-            s.remove(0, 1); // no "-0.0"
-    } else {
-        s = QString::number(0.0, 'f', decimaler);
+        if (heltal < 4294967296LL) skriv(static_cast<unsigned>(heltal), 1);
+        else skriv(static_cast<unsigned long long>(heltal), 1);
+        if (negativ) buf[--i] = '-'; // "-0.0" cannot arise: n is 0 then
+        while (static_cast<int>(sizeof buf) - i < bredd && i > 0) buf[--i] = ' ';
+        const int langd = static_cast<int>(sizeof buf) - i;
+        for (int k = langd; k < bredd; ++k) ut += u' ';
+        ut += QLatin1StringView(buf + i, langd);
+        return;
     }
-    if (s.size() < bredd) s = QString(bredd - s.size(), u' ') + s;
+    const QString s = QString::number(x / tiopotens[decimaler], 'f', decimaler);
+    for (qsizetype k = s.size(); k < bredd; ++k) ut += u' ';
+    ut += s;
+}
+
+QString Tal(double varde, int bredd, int decimaler) {
+    QString s;
+    TalTill(s, varde, bredd, decimaler);
     return s;
 }
 

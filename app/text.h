@@ -20,6 +20,9 @@ QByteArray TillAnsi(const QString& text);
 // and decimals, "." as decimal point, halves rounded away from zero.
 QString Tal(double varde, int bredd, int decimaler);
 
+// The same, appended to a text (the report writes many thousands).
+void TalTill(QString& ut, double varde, int bredd, int decimaler);
+
 // A number rounded to a whole number, halves away from zero.
 long long AvrundaHeltal(double varde);
 

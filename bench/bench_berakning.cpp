@@ -87,3 +87,28 @@ void BM_HamtaBerakning_FullWeek(benchmark::State& state) {
 BENCHMARK(BM_HamtaBerakning_FullWeek)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+#include "reports/rapport.h"
+
+namespace {
+
+// All days in full detail, every nutrient, bars and energy lines.
+void BM_KomponeraRapport_AllaDagar(benchmark::State& state) {
+    Vecka v;
+    for (int s = 15; s <= 65; ++s) {
+        G.NvVal[static_cast<std::size_t>(s)] = true;
+        G.NvKatalog[static_cast<std::size_t>(s)] = {QStringLiteral("N%1").arg(s), QStringLiteral("N%1 g").arg(s),
+                                                   QStringLiteral("g"), 1};
+    }
+    BeraknaResultat(G);
+    std::size_t rader = 0;
+    for (auto _ : state) {
+        const Rapport r = KomponeraRapport(G, {2, 0, false, true, true, true});
+        rader = r.Rapportrader.size();
+        benchmark::DoNotOptimize(rader);
+    }
+    state.counters["rader"] = static_cast<double>(rader);
+}
+BENCHMARK(BM_KomponeraRapport_AllaDagar)->Unit(benchmark::kMillisecond);
+
+} // namespace
