@@ -1,5 +1,6 @@
 #include "app/start.h"
 
+#include "analysis/tformanalys.h"
 #include "app/fonster.h"
 #include "app/tform1.h"
 #include "app/tillstand.h"
@@ -76,7 +77,14 @@ TForm1* Starta() {
     auto* aktiv = new TFormAktiv;
     skapade().push_back(aktiv);
     aktiv->FormCreate();
-    // Windows 7..9 join here as they are built.
+    auto* tips = new TFormTips;
+    skapade().push_back(tips);
+    auto* infotext = new TFormInfotext;
+    skapade().push_back(infotext);
+    infotext->LasTipstexter();
+    auto* toppen = new TFormToppen;
+    skapade().push_back(toppen);
+    toppen->FormCreate();
     auto* ut = new TFormUt;
     skapade().push_back(ut);
     auto* inst = new TFormInst;

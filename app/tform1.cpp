@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 
+#include "analysis/tformanalys.h"
 #include "app/dialoger.h"
 #include "app/fonster.h"
 #include "app/strangrutnat.h"
@@ -9,6 +10,7 @@
 #include "app/text.h"
 #include "app/tillstand.h"
 #include "app/uppstart.h"
+#include "food/losenord.h"
 #include "food/nvkatalog.h"
 #include "meal/berakning.h"
 #include "meal/maltidsvisning.h"
@@ -342,6 +344,21 @@ void TForm1::byggMeny() {
             [] { VisaFonster(QStringLiteral("TFormInst")); });
     connect(Aktiviteter1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("TFormAktiv")); });
+    connect(Naringstoppen1, &QAction::triggered, this,
+            [] { VisaFonster(QStringLiteral("TFormToppen")); });
+    connect(MatTips1, &QAction::triggered, this, [] {
+        if (!(G.R.PeriodMedel[0] >= 10.0f)) {
+            Dialoger::Meddelande(
+                QStringLiteral("När du har fyllt i vad du ätit visas här goda råd om maten."));
+            return;
+        }
+        if (auto* t = qobject_cast<TFormTips*>(Fonster(QStringLiteral("TFormTips")))) t->GodaRad();
+        VisaFonster(QStringLiteral("TFormTips"));
+    });
+    connect(Tipstexter1, &QAction::triggered, this, [] {
+        if (FragaLosenord(ReferensLosenord(Losenordsplats::Tipstexter, G.RedigeringsLosenord)))
+            VisaFonster(QStringLiteral("TFormInfotext"));
+    });
     connect(ButtonSalt, &QPushButton::clicked, this,
             [] { VisaFonster(QStringLiteral("TFormSalt")); });
 }
