@@ -9,6 +9,7 @@
 #include "person/tformaktskapa.h"
 #include "person/tforminst.h"
 #include "reports/tformut.h"
+#include "reports/tformutskriftsval2.h"
 #include "person/tformnorm.h"
 #include "results/tformsalt.h"
 #include "results/omrakna.h"
@@ -87,6 +88,8 @@ TForm1* Starta() {
     toppen->FormCreate();
     auto* ut = new TFormUt;
     skapade().push_back(ut);
+    auto* utskrift = new TFormUtskriftsval2;
+    skapade().push_back(utskrift);
     auto* inst = new TFormInst;
     skapade().push_back(inst);
     inst->FormCreate();

@@ -344,6 +344,8 @@ void TForm1::byggMeny() {
             [] { VisaFonster(QStringLiteral("TFormInst")); });
     connect(Aktiviteter1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("TFormAktiv")); });
+    connect(Utskrift1, &QAction::triggered, this,
+            [] { VisaFonster(QStringLiteral("TFormUtskriftsval2")); });
     connect(Naringstoppen1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("TFormToppen")); });
     connect(MatTips1, &QAction::triggered, this, [] {

@@ -27,3 +27,32 @@ void BM_ImporteraLivsmedelsdatabas(benchmark::State& state) {
 BENCHMARK(BM_ImporteraLivsmedelsdatabas)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
+
+#include "analysis/topplista.h"
+#include "food/nvkatalog.h"
+#include "food/tabellfil.h"
+
+namespace {
+
+// The top list of one nutrient over the agency's real table, per portion.
+void BM_Topplista(benchmark::State& state) {
+    const QString ref = ReferensdataKatalog();
+    if (ref.isEmpty()) {
+        state.SkipWithError("reference data not present");
+        return;
+    }
+    Importregler regler;
+    LasImportregler(DataKatalog(), regler);
+    QTemporaryDir d;
+    ImporteraLivsmedelsdatabas(ref + QStringLiteral("/livsmedelsverket/LivsmedelsDB_202511142228.xlsx"), d.path(),
+                               QStringLiteral("fodbas100"), regler);
+    Tabellfil t;
+    t.oppna(d.path(), QStringLiteral("fodbas100"));
+    const NvPost c{QStringLiteral("Vit-C"), QStringLiteral("Vit-C mg"), QStringLiteral("mg"), 0};
+    qsizetype rader = 0;
+    for (auto _ : state) rader = Topplista(t, 28, false, c).size();
+    state.counters["rader"] = static_cast<double>(rader);
+}
+BENCHMARK(BM_Topplista)->Unit(benchmark::kMillisecond);
+
+} // namespace
