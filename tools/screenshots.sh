@@ -10,4 +10,6 @@ build=$(realpath "${2:-$src/build/release}")
 mkdir -p "$ut"
 cd "${NUTRAVA_KATALOG:-$HOME/Nutrava}"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tools/nutrava-skarmbilder" "$ut"
+# The report's pages as pictures, to look at.
+if [ -f "$ut/rapport.pdf" ]; then pdftoppm -r 60 -png "$ut/rapport.pdf" "$ut/rapport"; fi
 ls "$ut"

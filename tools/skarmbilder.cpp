@@ -8,11 +8,17 @@
 #include "meal/livsmedelslista.h"
 #include "results/omrakna.h"
 #include "results/tformsalt.h"
+#include "reports/tformutskriftsval2.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QButtonGroup>
 
 #include <QApplication>
 #include <QDir>
 #include <QListView>
 #include <QStringListModel>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 
@@ -72,6 +78,20 @@ int main(int argc, char* argv[]) {
             spara(w, ut.filePath(QString::fromLatin1(namn) + QStringLiteral(".png")));
             w->hide();
         }
+    }
+    // An all-days report with bars and pies, as PDF and HTML.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* u = qobject_cast<TFormUtskriftsval2*>(w);
+        if (!u) continue;
+        u->vad->button(2)->setChecked(true);
+        u->CheckBox1->setChecked(true);
+        u->CheckBox1Click();
+        u->EditRubrik->setText(QStringLiteral("Veckans mat"));
+        Dialoger::test().filer = {ut.filePath(QStringLiteral("rapport.pdf"))};
+        u->ButtonSkrivClick();
+        u->filtyp->button(3)->setChecked(true);
+        Dialoger::test().filer = {ut.filePath(QStringLiteral("rapport.html"))};
+        u->ButtonSkrivClick();
     }
     G.Andrad = false;
     Avsluta();
