@@ -32,7 +32,8 @@ TFormToppen::TFormToppen(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TFormToppen"));
     setWindowTitle(QStringLiteral("Topplistan"));
     setFixedSize(720, 480);
-    Label3 = etikett(this, "Label3", QStringLiteral("Klicka på det näringsämne du vill kontrollera"), 8, 4, 400);
+    Label3 = etikett(this, "Label3",
+                     QStringLiteral("Klicka på det näringsämne du vill kontrollera"), 8, 4, 400);
     Label1 = etikett(this, "Label1", QStringLiteral("Näringsämne"), 8, 26, 160);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -61,7 +62,9 @@ TFormToppen::TFormToppen(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegistreraFonster(this);
 }
 
-TFormToppen::~TFormToppen() { AvregistreraFonster(this); }
+TFormToppen::~TFormToppen() {
+    AvregistreraFonster(this);
+}
 
 void TFormToppen::FormCreate() {
     for (int i = 0; i < 49; ++i)
@@ -72,17 +75,20 @@ void TFormToppen::Uppdatera() {
     const int i = ListBox1->currentRow();
     if (i < 0 || !ListBox1->currentItem()->isSelected()) return;
     const bool per100 = visning->checkedId() == 1;
-    Label2->setText(per100 ? QStringLiteral("Mängd per 100 gram") : QStringLiteral("Mängd per portion"));
+    Label2->setText(per100 ? QStringLiteral("Mängd per 100 gram")
+                           : QStringLiteral("Mängd per portion"));
     ListBoxSynlig->clear();
     const int slot = ToppSlot(i);
     if (TForm1* f = Form1())
-        ListBoxSynlig->addItems(Topplista(f->DBISAMTableLivs, slot, per100, G.NvKatalog[static_cast<std::size_t>(slot)]));
+        ListBoxSynlig->addItems(Topplista(f->DBISAMTableLivs, slot, per100,
+                                          G.NvKatalog[static_cast<std::size_t>(slot)]));
 }
 
 TFormTips::TFormTips(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TFormTips"));
     setWindowTitle(QStringLiteral("Goda råd"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
     resize(640, 520);
     MemoKommentar = new QPlainTextEdit(this);
     MemoKommentar->setObjectName(QStringLiteral("MemoKommentar"));
@@ -95,7 +101,9 @@ TFormTips::TFormTips(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegistreraFonster(this);
 }
 
-TFormTips::~TFormTips() { AvregistreraFonster(this); }
+TFormTips::~TFormTips() {
+    AvregistreraFonster(this);
+}
 
 void TFormTips::GodaRad() {
     QStringList tips;
@@ -104,7 +112,9 @@ void TFormTips::GodaRad() {
     MemoKommentar->setPlainText(::GodaRad(G, tips).join(u'\n'));
 }
 
-void TFormTips::SkrivUtTips() { SkrivUtText(MemoKommentar->toPlainText().split(u'\n'), this); }
+void TFormTips::SkrivUtTips() {
+    SkrivUtText(MemoKommentar->toPlainText().split(u'\n'), this);
+}
 
 TFormInfotext::TFormInfotext(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TFormInfotext"));
@@ -137,7 +147,9 @@ TFormInfotext::TFormInfotext(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegistreraFonster(this);
 }
 
-TFormInfotext::~TFormInfotext() { AvregistreraFonster(this); }
+TFormInfotext::~TFormInfotext() {
+    AvregistreraFonster(this);
+}
 
 void TFormInfotext::valj(int k) {
     for (int i = 0; i < 32; ++i) Memo[static_cast<std::size_t>(i)]->setVisible(i == k);
@@ -147,16 +159,20 @@ void TFormInfotext::LasTipstexter() {
     QByteArray innehall;
     QStringList tips;
     if (!LasHelaFilen(QStringLiteral("info.txt"), innehall))
-        Dialoger::Meddelande(QStringLiteral("Kan ej öppna filen info.txt. Råden visar bara de uppmätta värdena."));
+        Dialoger::Meddelande(
+            QStringLiteral("Kan ej öppna filen info.txt. Råden visar bara de uppmätta värdena."));
     else
         tips = TolkaTipsTexter(innehall);
     setProperty("TipsTexter", tips);
-    for (int k = 1; k <= 32; ++k) Memo[static_cast<std::size_t>(k - 1)]->setPlainText(TipsText(tips, k).join(u'\n'));
+    for (int k = 1; k <= 32; ++k)
+        Memo[static_cast<std::size_t>(k - 1)]->setPlainText(TipsText(tips, k).join(u'\n'));
 }
 
 void TFormInfotext::SparaTipstexter() {
     std::array<QStringList, 32> memon;
-    for (int k = 0; k < 32; ++k) memon[static_cast<std::size_t>(k)] = Memo[static_cast<std::size_t>(k)]->toPlainText().split(u'\n');
+    for (int k = 0; k < 32; ++k)
+        memon[static_cast<std::size_t>(k)] =
+            Memo[static_cast<std::size_t>(k)]->toPlainText().split(u'\n');
     const QStringList tips = TipsFranMemon(memon);
     setProperty("TipsTexter", tips); // used by the advice whether or not the file was written
     if (!SkrivFilSakert(QStringLiteral("info.txt"), SkrivTipsTexter(tips)))

@@ -4,14 +4,17 @@
 #include "app/tillstand.h"
 
 const char* const kTipsRubriker[32] = {
-    "Energi mkt låg", "Energi låg",  "Energi bra",  "Energi hög",  "Protein mkt lågt", "Protein lågt",
-    "Protein bra",    "Protein högt", "Fett mkt lågt", "Fett lågt", "Fett bra",        "Fett högt",
-    "Kolh mkt lågt",  "Kolh lågt",   "Kolh bra",    "Kolh högt",   "Fiber mkt lågt",  "Fiber lågt",
-    "Fiber bra",      "Fiber högt",  "C mkt lågt",  "C lågt",      "C bra",           "C högt",
-    "Järn mkt lågt",  "Järn lågt",   "Järn bra",    "Järn högt",   "Kalc mkt lågt",   "Kalc lågt",
+    "Energi mkt låg", "Energi låg",     "Energi bra",    "Energi hög",    "Protein mkt lågt",
+    "Protein lågt",   "Protein bra",    "Protein högt",  "Fett mkt lågt", "Fett lågt",
+    "Fett bra",       "Fett högt",      "Kolh mkt lågt", "Kolh lågt",     "Kolh bra",
+    "Kolh högt",      "Fiber mkt lågt", "Fiber lågt",    "Fiber bra",     "Fiber högt",
+    "C mkt lågt",     "C lågt",         "C bra",         "C högt",        "Järn mkt lågt",
+    "Järn lågt",      "Järn bra",       "Järn högt",     "Kalc mkt lågt", "Kalc lågt",
     "Kalc bra",       "Kalc högt"};
 
-QString Tipsnyckel(int k) { return QStringLiteral("M%1 ").arg(k); }
+QString Tipsnyckel(int k) {
+    return QStringLiteral("M%1 ").arg(k);
+}
 
 QStringList TolkaTipsTexter(const QByteArray& innehall) {
     QList<QByteArray> r = innehall.split('\n');
@@ -56,24 +59,27 @@ int TipsNiva(double q) {
 }
 
 QStringList GodaRad(const Tillstand& t, const QStringList& tips) {
-    QStringList ut{QStringLiteral("OBS! TIPSEN FÖRUTSÄTTER ATT DU ANGETT ALLT DU ÄTIT UNDER DAGEN."), QString()};
+    QStringList ut{
+        QStringLiteral("OBS! TIPSEN FÖRUTSÄTTER ATT DU ANGETT ALLT DU ÄTIT UNDER DAGEN."),
+        QString()};
     const int d = t.AktuellDag;
     const struct {
         int slot;
         const char* oppning;
         const char* enhet;
-    } naring[8] = {{16, "kcal (", "kcal"},     {19, "Protein (", "g"}, {20, "Fett (", "g"},
-                   {21, "Kolhydrat (", "g"},   {48, "Fiber (", "g"},   {28, "C-vitamin (", "mg"},
-                   {36, "Järn (", "mg"},       {34, "Kalcium (", "mg"}};
+    } naring[8] = {{16, "kcal (", "kcal"},   {19, "Protein (", "g"}, {20, "Fett (", "g"},
+                   {21, "Kolhydrat (", "g"}, {48, "Fiber (", "g"},   {28, "C-vitamin (", "mg"},
+                   {36, "Järn (", "mg"},     {34, "Kalcium (", "mg"}};
     for (int i = 0; i < 8; ++i) {
         const int p = naring[i].slot - 15;
         const double a = t.R.DagSumma[d][p];
         const double q = t.R.DagProcent[d][p];
-        const QString rad = i == 0 ? QStringLiteral("kcal (") + Tal(a, 0, 0) + QStringLiteral(" kcal = ") + Tal(q, 0, 0) +
-                                         QStringLiteral("% av dagsbehovet)")
-                                   : QString::fromUtf8(naring[i].oppning) + Tal(a, 0, 0) + u' ' +
-                                         QString::fromUtf8(naring[i].enhet) + QStringLiteral(" = ") + Tal(q, 0, 0) +
-                                         QStringLiteral("% av dagsbehovet)");
+        const QString rad =
+            i == 0 ? QStringLiteral("kcal (") + Tal(a, 0, 0) + QStringLiteral(" kcal = ") +
+                         Tal(q, 0, 0) + QStringLiteral("% av dagsbehovet)")
+                   : QString::fromUtf8(naring[i].oppning) + Tal(a, 0, 0) + u' ' +
+                         QString::fromUtf8(naring[i].enhet) + QStringLiteral(" = ") + Tal(q, 0, 0) +
+                         QStringLiteral("% av dagsbehovet)");
         // Energy is judged by kJ although it is shown in kcal.
         const double bedomd = i == 0 ? t.R.DagProcent[d][0] : q;
         const int k = i * 4 + TipsNiva(bedomd) + 1;

@@ -12,7 +12,9 @@
 
 #include <algorithm>
 
-int ToppSlot(int post) { return post <= 1 ? 15 + post : post + 17; }
+int ToppSlot(int post) {
+    return post <= 1 ? 15 + post : post + 17;
+}
 
 QStringList Topplista(const Tabellfil& tabell, int slot, bool per100, const NvPost& naring) {
     QStringList rader;
@@ -39,8 +41,8 @@ QStringList Topplista(const Tabellfil& tabell, int slot, bool per100, const NvPo
         if (per100) {
             rader << Tal(v, 10, 2) + u' ' + naring.nvEnhet + u' ' + namn;
         } else if (p > 0.1f) {
-            rader << Tal(d, 10, 2) + u' ' + naring.nvEnhet + u' ' + namn + QStringLiteral(" (") + Tal(p, 0, 0) +
-                         QStringLiteral(" g)");
+            rader << Tal(d, 10, 2) + u' ' + naring.nvEnhet + u' ' + namn + QStringLiteral(" (") +
+                         Tal(p, 0, 0) + QStringLiteral(" g)");
         }
     }
     // Sorted as text, case-insensitively in Swedish order, then reversed:

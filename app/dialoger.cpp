@@ -17,8 +17,12 @@ Testlage& test() {
 }
 
 namespace {
-QWidget* forald() { return QApplication::activeWindow(); }
-QString programnamn() { return QStringLiteral("Nutrava"); }
+QWidget* forald() {
+    return QApplication::activeWindow();
+}
+QString programnamn() {
+    return QStringLiteral("Nutrava");
+}
 } // namespace
 
 void Meddelande(const QString& text) {
@@ -51,9 +55,8 @@ std::optional<QString> Inmatning(const QString& rubrik, const QString& prompt, b
         return s;
     }
     bool ok = false;
-    const QString s = QInputDialog::getText(forald(), rubrik, prompt,
-                                            dold ? QLineEdit::Password : QLineEdit::Normal,
-                                            QString(), &ok);
+    const QString s = QInputDialog::getText(
+        forald(), rubrik, prompt, dold ? QLineEdit::Password : QLineEdit::Normal, QString(), &ok);
     if (!ok) return std::nullopt;
     return s;
 }
@@ -83,8 +86,8 @@ bool Teckensnittsdialog(QFont& font, QWidget* f) {
         return ok;
     }
     bool ok = false;
-    const QFont valt = QFontDialog::getFont(&ok, font, f ? f : forald(), QString(),
-                                            QFontDialog::MonospacedFonts);
+    const QFont valt =
+        QFontDialog::getFont(&ok, font, f ? f : forald(), QString(), QFontDialog::MonospacedFonts);
     if (ok) font = valt;
     return ok;
 }

@@ -22,8 +22,7 @@ void Meddelande(const QString& text);
 QMessageBox::StandardButton Fraga(const QString& text, QMessageBox::StandardButtons knappar);
 
 // An input box; nullopt when cancelled. Masked input shows no typed characters.
-std::optional<QString> Inmatning(const QString& rubrik, const QString& prompt,
-                                 bool dold = false);
+std::optional<QString> Inmatning(const QString& rubrik, const QString& prompt, bool dold = false);
 
 // The print dialog; false when cancelled. In test mode the printer writes
 // the PDF file named by the test instead.

@@ -18,14 +18,18 @@ QHash<QString, QPointer<QWidget>>& register_() {
 }
 } // namespace
 
-void RegistreraFonster(QWidget* w) { register_().insert(w->objectName(), w); }
+void RegistreraFonster(QWidget* w) {
+    register_().insert(w->objectName(), w);
+}
 
 void AvregistreraFonster(QWidget* w) {
     auto it = register_().find(w->objectName());
     if (it != register_().end() && it.value() == w) register_().erase(it);
 }
 
-QWidget* Fonster(const QString& namn) { return register_().value(namn).data(); }
+QWidget* Fonster(const QString& namn) {
+    return register_().value(namn).data();
+}
 
 void VisaFonster(const QString& namn) {
     QWidget* w = Fonster(namn);

@@ -8,11 +8,11 @@
 #include "person/tformaktiv.h"
 #include "person/tformaktskapa.h"
 #include "person/tforminst.h"
+#include "person/tformnorm.h"
 #include "reports/tformut.h"
 #include "reports/tformutskriftsval2.h"
-#include "person/tformnorm.h"
-#include "results/tformsalt.h"
 #include "results/omrakna.h"
+#include "results/tformsalt.h"
 
 #include <QApplication>
 #include <QFont>

@@ -37,8 +37,12 @@ void Strangrutnat::setCells(int kolumn, int rad, const QString& text) {
     }
 }
 
-int Strangrutnat::Row() const { return currentRow() < 0 ? 0 : currentRow() + 1; }
-int Strangrutnat::Col() const { return currentColumn() < 0 ? 0 : currentColumn(); }
+int Strangrutnat::Row() const {
+    return currentRow() < 0 ? 0 : currentRow() + 1;
+}
+int Strangrutnat::Col() const {
+    return currentColumn() < 0 ? 0 : currentColumn();
+}
 
 void Strangrutnat::valjCell(int kolumn, int rad) {
     if (rad < 1 || rad > rowCount() || kolumn < 0 || kolumn >= columnCount()) return;

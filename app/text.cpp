@@ -43,9 +43,9 @@ float TextTillTal(const QString& text) {
 }
 
 QByteArray DosTillAnsi(QByteArray rad) {
-    static constexpr unsigned char par[9][2] = {
-        {0x8E, 0xC4}, {0x8F, 0xC5}, {0x99, 0xD6}, {0x84, 0xE4}, {0x86, 0xE5},
-        {0x94, 0xF6}, {0xF8, 0xB0}, {0x8A, 0xE8}, {0x82, 0xE9}};
+    static constexpr unsigned char par[9][2] = {{0x8E, 0xC4}, {0x8F, 0xC5}, {0x99, 0xD6},
+                                                {0x84, 0xE4}, {0x86, 0xE5}, {0x94, 0xF6},
+                                                {0xF8, 0xB0}, {0x8A, 0xE8}, {0x82, 0xE9}};
     // Applied pair by pair in this order, as a chain of replacements would be.
     for (const auto& p : par) {
         for (char& c : rad) {
@@ -109,8 +109,8 @@ long long AvrundaJamnt(double varde) {
 
 void TalTill(QString& ut, double varde, int bredd, int decimaler) {
     static constexpr double tiopotens[10] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    static constexpr long long tiopotensH[10] = {1, 10, 100, 1000, 10000, 100000, 1000000,
-                                                 10000000, 100000000, 1000000000};
+    static constexpr long long tiopotensH[10] = {1,      10,      100,      1000,      10000,
+                                                 100000, 1000000, 10000000, 100000000, 1000000000};
     if (decimaler < 0) decimaler = 0;
     if (decimaler > 9) decimaler = 9;
     if (!std::isfinite(varde)) varde = 0;
@@ -120,8 +120,10 @@ void TalTill(QString& ut, double varde, int bredd, int decimaler) {
     double x = varde * tiopotens[decimaler];
     const double r = std::round(x);
     const double diff = std::fabs(x - r);
-    if (diff > 0.5 - 1e-9 && diff < 0.5) x = x > 0 ? std::floor(x) + 1 : std::ceil(x) - 1;
-    else x = r;
+    if (diff > 0.5 - 1e-9 && diff < 0.5)
+        x = x > 0 ? std::floor(x) + 1 : std::ceil(x) - 1;
+    else
+        x = r;
     if (std::fabs(x) < 9e15) {
         // Written digit by digit: this runs for every value of every report line.
         long long n = static_cast<long long>(x);
@@ -161,12 +163,16 @@ void TalTill(QString& ut, double varde, int bredd, int decimaler) {
         const long long heltal = n / skala;
         if (decimaler > 0) {
             const long long brak = n % skala;
-            if (brak < 4294967296LL) skriv(static_cast<unsigned>(brak), decimaler);
-            else skriv(static_cast<unsigned long long>(brak), decimaler);
+            if (brak < 4294967296LL)
+                skriv(static_cast<unsigned>(brak), decimaler);
+            else
+                skriv(static_cast<unsigned long long>(brak), decimaler);
             buf[--i] = '.';
         }
-        if (heltal < 4294967296LL) skriv(static_cast<unsigned>(heltal), 1);
-        else skriv(static_cast<unsigned long long>(heltal), 1);
+        if (heltal < 4294967296LL)
+            skriv(static_cast<unsigned>(heltal), 1);
+        else
+            skriv(static_cast<unsigned long long>(heltal), 1);
         if (negativ) buf[--i] = '-'; // "-0.0" cannot arise: n is 0 then
         while (static_cast<int>(sizeof buf) - i < bredd && i > 0) buf[--i] = ' ';
         const int langd = static_cast<int>(sizeof buf) - i;

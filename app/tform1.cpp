@@ -4,34 +4,34 @@
 #include "app/dialoger.h"
 #include "app/fonster.h"
 #include "app/strangrutnat.h"
-#include "meal/maltidsgrid.h"
-#include "meal/matbild.h"
-#include "results/stapeldiagram.h"
 #include "app/text.h"
 #include "app/tillstand.h"
 #include "app/uppstart.h"
 #include "food/losenord.h"
 #include "food/nvkatalog.h"
 #include "meal/berakning.h"
+#include "meal/maltidsgrid.h"
 #include "meal/maltidsvisning.h"
+#include "meal/matbild.h"
 #include "results/omrakna.h"
+#include "results/stapeldiagram.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QStringListModel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringListModel>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <QSignalBlocker>
 
 namespace {
 TForm1* g_form1 = nullptr;
@@ -43,8 +43,7 @@ template <typename T> T* skapa(QWidget* parent, const char* namn, int x, int y, 
     return w;
 }
 
-QToolButton* knapp(QWidget* p, const char* namn, const QString& text, int x, int y, int b,
-                   int h) {
+QToolButton* knapp(QWidget* p, const char* namn, const QString& text, int x, int y, int b, int h) {
     auto* k = skapa<QToolButton>(p, namn, x, y, b, h);
     k->setText(text);
     k->setCheckable(true);
@@ -53,8 +52,7 @@ QToolButton* knapp(QWidget* p, const char* namn, const QString& text, int x, int
     return k;
 }
 
-QPushButton* tryck(QWidget* p, const char* namn, const QString& text, int x, int y, int b,
-                   int h) {
+QPushButton* tryck(QWidget* p, const char* namn, const QString& text, int x, int y, int b, int h) {
     auto* k = skapa<QPushButton>(p, namn, x, y, b, h);
     k->setText(text);
     k->setAutoDefault(false);
@@ -62,7 +60,9 @@ QPushButton* tryck(QWidget* p, const char* namn, const QString& text, int x, int
 }
 } // namespace
 
-TForm1* Form1() { return g_form1; }
+TForm1* Form1() {
+    return g_form1;
+}
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     g_form1 = this;
@@ -143,7 +143,8 @@ void TForm1::VisaMaltid() {
         const QColor farg = maltidsniva ? QColor(QRgb(RadFarg(r))) : QColor(Qt::black);
         for (int k = 0; k < 5; ++k) {
             StringGridMaltid->setCells(k, r, rad.tom() ? QString() : MaltidsCell(rad, k));
-            if (QTableWidgetItem* it = StringGridMaltid->item(r - 1, k); it && it->foreground().color() != farg)
+            if (QTableWidgetItem* it = StringGridMaltid->item(r - 1, k);
+                it && it->foreground().color() != farg)
                 it->setForeground(farg);
         }
     }
@@ -153,9 +154,9 @@ void TForm1::Markorer() {
     {
         const QSignalBlocker sparr(ComboBox1);
         for (int d = 0; d < kDagar; ++d) {
-            const QString text = (G.R.DagSumma[d][0] > 0.1f ? QStringLiteral("DAG%1")
-                                                              : QStringLiteral("dag%1"))
-                                     .arg(d + 1);
+            const QString text =
+                (G.R.DagSumma[d][0] > 0.1f ? QStringLiteral("DAG%1") : QStringLiteral("dag%1"))
+                    .arg(d + 1);
             if (ComboBox1->itemText(d) != text) ComboBox1->setItemText(d, text);
         }
         ComboBox1->setCurrentIndex(G.AktuellDag);
@@ -230,8 +231,7 @@ void TForm1::byggKontroller() {
     for (QToolButton* k : {SpeedButton9, SpeedButton10, SpeedButton11})
         k->setStyleSheet(QStringLiteral("color: green"));
     // The two groups must not exclude each other; auto-exclusive works per parent.
-    for (QToolButton* k : {SpeedButton5, SpeedButton6, SpeedButton9, SpeedButton10,
-                           SpeedButton11})
+    for (QToolButton* k : {SpeedButton5, SpeedButton6, SpeedButton9, SpeedButton10, SpeedButton11})
         k->setAutoExclusive(false);
 
     ButtonSalt = tryck(p, "ButtonSalt", QStringLiteral("Salt"), 528, 288, 49, 21);
@@ -319,12 +319,10 @@ void TForm1::byggMeny() {
     KlistraInMaltid1 = ny(MenuArkiv, "KlistraInMaltid1", QStringLiteral("Klistra in måltid"));
     MenuArkiv->addSeparator();
     HamtaRecept1 = ny(MenuArkiv, "HamtaRecept1", QStringLiteral("Hämta ett recept"));
-    SparaRecept1 =
-        ny(MenuArkiv, "SparaRecept1", QStringLiteral("Spara denna måltid som recept"));
+    SparaRecept1 = ny(MenuArkiv, "SparaRecept1", QStringLiteral("Spara denna måltid som recept"));
     MenuArkiv->addSeparator();
     Installningar1 = ny(MenuArkiv, "Installningar1", QStringLiteral("Inställningar"));
-    RaderaBerakningar1 =
-        ny(MenuArkiv, "RaderaBerakningar1", QStringLiteral("Radera beräkningar"));
+    RaderaBerakningar1 = ny(MenuArkiv, "RaderaBerakningar1", QStringLiteral("Radera beräkningar"));
     Tipstexter1 = ny(MenuArkiv, "Tipstexter1", QStringLiteral("Tipstexter"));
     QMenu* vem = mb->addMenu(QStringLiteral("Vem är du?"));
     vem->setObjectName(QStringLiteral("Vemardu1"));
@@ -435,12 +433,10 @@ bool TForm1::FormCreate() {
     return true;
 }
 
-
 void TForm1::closeEvent(QCloseEvent* e) {
     if (G.Andrad) {
         const auto svar = Dialoger::Fraga(QStringLiteral("Vill du spara pågående beräkning?"),
-                                          QMessageBox::Yes | QMessageBox::No |
-                                              QMessageBox::Cancel);
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (svar == QMessageBox::Cancel) {
             e->ignore();
             return;

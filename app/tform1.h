@@ -145,8 +145,8 @@ public:
     void DiagramRubrik();
     void RitaDiagram();
     void AnpassaSidor();
-    void SpeedButton5Click(); // "Staplar"
-    void SpeedButton6Click(); // "Energicirklar"
+    void SpeedButton5Click();            // "Staplar"
+    void SpeedButton6Click();            // "Energicirklar"
     void SpeedButtonNivaClick(int niva); // "Måltid", "Dag", "Dagar"
 
 protected:

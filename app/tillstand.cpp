@@ -6,7 +6,6 @@
 
 Tillstand G;
 
-
 Tillstand::Tillstand() {
     // Rows start empty ("0"), the clipboard too, so that pasting before any
     // copy empties a meal consistently.

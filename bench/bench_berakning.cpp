@@ -1,6 +1,6 @@
 #include "app/tillstand.h"
-#include "meal/berakning.h"
 #include "app/uppstart.h"
+#include "meal/berakning.h"
 #include "results/omrakna.h"
 
 #include <benchmark/benchmark.h>
@@ -18,7 +18,8 @@ void BM_Omrakna_FullWeek(benchmark::State& state) {
                 rad.kod.satt(QString::number(r));
                 rad.gram = static_cast<float>(50 + r);
                 rad.kgpris = 25.5f;
-                for (float& v : rad.naring) v = static_cast<float>((x = x * 1664525u + 1013904223u) % 1000) / 10.0f;
+                for (float& v : rad.naring)
+                    v = static_cast<float>((x = x * 1664525u + 1013904223u) % 1000) / 10.0f;
             }
     for (auto _ : state) {
         BeraknaResultat(G);
@@ -80,7 +81,8 @@ void BM_HamtaBerakning_FullWeek(benchmark::State& state) {
         QByteArray innehall;
         LasHelaFilen(fil, innehall);
         const VaxoFil f = TolkaVaxo(innehall);
-        FyllFranVaxo(G, f, [&v](const QString& kod, bool) { return HittaLivsmedel(v.tabell, kod); });
+        FyllFranVaxo(G, f,
+                     [&v](const QString& kod, bool) { return HittaLivsmedel(v.tabell, kod); });
         BeraknaResultat(G);
     }
 }
@@ -97,8 +99,8 @@ void BM_KomponeraRapport_AllaDagar(benchmark::State& state) {
     Vecka v;
     for (int s = 15; s <= 65; ++s) {
         G.NvVal[static_cast<std::size_t>(s)] = true;
-        G.NvKatalog[static_cast<std::size_t>(s)] = {QStringLiteral("N%1").arg(s), QStringLiteral("N%1 g").arg(s),
-                                                   QStringLiteral("g"), 1};
+        G.NvKatalog[static_cast<std::size_t>(s)] = {
+            QStringLiteral("N%1").arg(s), QStringLiteral("N%1 g").arg(s), QStringLiteral("g"), 1};
     }
     BeraknaResultat(G);
     std::size_t rader = 0;

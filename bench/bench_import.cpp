@@ -44,8 +44,9 @@ void BM_Topplista(benchmark::State& state) {
     Importregler regler;
     LasImportregler(DataKatalog(), regler);
     QTemporaryDir d;
-    ImporteraLivsmedelsdatabas(ref + QStringLiteral("/livsmedelsverket/LivsmedelsDB_202511142228.xlsx"), d.path(),
-                               QStringLiteral("fodbas100"), regler);
+    ImporteraLivsmedelsdatabas(
+        ref + QStringLiteral("/livsmedelsverket/LivsmedelsDB_202511142228.xlsx"), d.path(),
+        QStringLiteral("fodbas100"), regler);
     Tabellfil t;
     t.oppna(d.path(), QStringLiteral("fodbas100"));
     const NvPost c{QStringLiteral("Vit-C"), QStringLiteral("Vit-C mg"), QStringLiteral("mg"), 0};

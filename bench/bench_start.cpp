@@ -2,9 +2,9 @@
 #include "app/start.h"
 #include "app/tform1.h"
 #include "app/tillstand.h"
-#include "results/omrakna.h"
 #include "food/livsmedelsindex.h"
 #include "food/tabellfil.h"
+#include "results/omrakna.h"
 #include "tests/fixtur.h"
 
 #include <QApplication>

@@ -41,7 +41,8 @@ QByteArray SkrivVaxo(const Tillstand& t, const QString& datum) {
                 QByteArray mangd = QByteArray::number(AvrundaHeltal(rad.gram)) + '/' +
                                    QByteArray::number(AvrundaHeltal(rad.portionsstorlek)) + '@' +
                                    QByteArray(rad.enhet.tecken, rad.enhet.antal());
-                if (rad.tagg.antal() > 0) mangd += '&' + QByteArray(rad.tagg.tecken, rad.tagg.antal());
+                if (rad.tagg.antal() > 0)
+                    mangd += '&' + QByteArray(rad.tagg.tecken, rad.tagg.antal());
                 ut += QByteArray(rad.kod.tecken, rad.kod.antal()) + "\r\n" + mangd + "\r\n";
             }
             ut += '*' + QByteArray::number(d) + '/' + QByteArray::number(m) + "\r\n";
@@ -142,7 +143,8 @@ QStringList FyllFranVaxo(Tillstand& t, const VaxoFil& fil, const Uppslag& uppsla
                 const auto post = uppslag(v.kod, fil.aktuelltFormat);
                 if (!post) {
                     if (!fil.aktuelltFormat)
-                        saknas << QStringLiteral("dag=%1 maltid=%2 rad=%3 Livsmedel med nr %4 finns ej.")
+                        saknas << QStringLiteral(
+                                      "dag=%1 maltid=%2 rad=%3 Livsmedel med nr %4 finns ej.")
                                       .arg(d + 1)
                                       .arg(m + 1)
                                       .arg(r + 1)
@@ -186,14 +188,16 @@ NormfilData TolkaNormfil(const QByteArray& innehall) {
     const QList<QByteArray> r = rader(innehall);
     if (r.size() > 10) n.typ = FranAnsi(r[10]);
     if (r.size() > 11) n.text = FranAnsi(r[11]).left(80);
-    for (qsizetype i = 12; i < r.size() && n.antal < 51; ++i) n.norm[n.antal++] = TextTillTal(FranAnsi(r[i]));
+    for (qsizetype i = 12; i < r.size() && n.antal < 51; ++i)
+        n.norm[n.antal++] = TextTillTal(FranAnsi(r[i]));
     return n;
 }
 
 QByteArray SkrivRecept(const Maltidsrad* maltid) {
     QByteArray ut(reinterpret_cast<const char*>(&maltid[0]), sizeof(Maltidsrad));
     for (int r = 1; r < kRader; ++r)
-        if (!maltid[r].tom()) ut.append(reinterpret_cast<const char*>(&maltid[r]), sizeof(Maltidsrad));
+        if (!maltid[r].tom())
+            ut.append(reinterpret_cast<const char*>(&maltid[r]), sizeof(Maltidsrad));
     return ut;
 }
 

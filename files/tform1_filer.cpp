@@ -43,7 +43,8 @@ bool TForm1::SparaBerakning() {
     if (vald.isEmpty()) return false;
     const QString vaxo = BytFiltillagg(vald, QStringLiteral(".vaxo"));
     bool sparad = false;
-    if (SkrivFilSakert(vaxo, SkrivVaxo(G, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)))) {
+    if (SkrivFilSakert(
+            vaxo, SkrivVaxo(G, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)))) {
         setWindowTitle(QDir::toNativeSeparators(QFileInfo(vaxo).absoluteFilePath()) +
                        QStringLiteral("   ") + G.AktuellNormText);
         G.Andrad = false;
@@ -77,11 +78,12 @@ void TForm1::HamtaBerakning1Click() {
             }
             const Tabellfil& nu = DBISAMTableLivs;
             const Tabellfil& aldre = DBISAMTableFodbas2005;
-            const QStringList saknas = FyllFranVaxo(G, vaxo, [&nu, &aldre](const QString& kod, bool aldreOcksa) {
-                auto p = HittaLivsmedel(nu, kod);
-                if (!p && aldreOcksa) p = HittaLivsmedel(aldre, kod);
-                return p;
-            });
+            const QStringList saknas =
+                FyllFranVaxo(G, vaxo, [&nu, &aldre](const QString& kod, bool aldreOcksa) {
+                    auto p = HittaLivsmedel(nu, kod);
+                    if (!p && aldreOcksa) p = HittaLivsmedel(aldre, kod);
+                    return p;
+                });
             for (const QString& s : saknas) Dialoger::Meddelande(s);
             const QString namn = QDir::toNativeSeparators(QFileInfo(fil).absoluteFilePath());
             setWindowTitle(vaxo.aktuelltFormat ? namn + QStringLiteral("   ") + G.AktuellNormText +

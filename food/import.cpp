@@ -21,23 +21,58 @@ const QHash<QString, int>& slotkarta() {
             int slot;
             const char* rubrik;
         } par[] = {
-            {15, "Energi (kJ)"}, {16, "Energi (kcal)"}, {17, "Vatten"}, {18, "Aska"},
-            {19, "Protein"}, {20, "Fett, totalt"}, {21, "Kolhydrater, tillgängliga"},
-            {22, "Retinol"}, {23, "Betakaroten/β-Karoten"}, {24, "Vitamin A"},
-            {25, "Vitamin D"}, {26, "Vitamin E"}, {27, "Tiamin"}, {28, "Vitamin C"},
-            {29, "Riboflavin"}, {30, "Niacin"}, {31, "Niacinekvivalenter"},
-            {32, "Vitamin B6"}, {33, "Vitamin B12"}, {34, "Kalcium, Ca"}, {35, "Fosfor, P"},
-            {36, "Järn, Fe"}, {37, "Magnesium, Mg"}, {38, "Natrium, Na"}, {39, "Kalium, K"},
-            {40, "Zink, Zn"}, {41, "Summa mättade fettsyror"},
-            {42, "Summa enkelomättade fettsyror"}, {43, "Summa fleromättade fettsyror"},
-            {44, "Kolesterol"}, {45, "Monosackarider"}, {46, "Disackarider"},
-            {48, "Fibrer"}, {49, "Alkohol"}, {50, "Fettsyra 4:0-10:0"},
-            {51, "Laurinsyra C12:0"}, {52, "Myristinsyra C14:0"}, {53, "Palmitinsyra C16:0"},
-            {54, "Stearinsyra C18:0"}, {55, "Arakidinsyra C20:0"},
-            {56, "Palmitoljesyra C16:1"}, {57, "Oljesyra C18:1"}, {58, "Linolsyra C18:2"},
-            {59, "Linolensyra C18:3"}, {60, "Arakidonsyra C20:4"}, {61, "EPA (C20:5)"},
-            {62, "DPA (C22:5)"}, {63, "DHA (C22:6)"}, {64, "Folat, totalt"}, {64, "Folat"},
-            {65, "Selen, Se"}, {-1, "Avfall (skal etc.)"},
+            {15, "Energi (kJ)"},
+            {16, "Energi (kcal)"},
+            {17, "Vatten"},
+            {18, "Aska"},
+            {19, "Protein"},
+            {20, "Fett, totalt"},
+            {21, "Kolhydrater, tillgängliga"},
+            {22, "Retinol"},
+            {23, "Betakaroten/β-Karoten"},
+            {24, "Vitamin A"},
+            {25, "Vitamin D"},
+            {26, "Vitamin E"},
+            {27, "Tiamin"},
+            {28, "Vitamin C"},
+            {29, "Riboflavin"},
+            {30, "Niacin"},
+            {31, "Niacinekvivalenter"},
+            {32, "Vitamin B6"},
+            {33, "Vitamin B12"},
+            {34, "Kalcium, Ca"},
+            {35, "Fosfor, P"},
+            {36, "Järn, Fe"},
+            {37, "Magnesium, Mg"},
+            {38, "Natrium, Na"},
+            {39, "Kalium, K"},
+            {40, "Zink, Zn"},
+            {41, "Summa mättade fettsyror"},
+            {42, "Summa enkelomättade fettsyror"},
+            {43, "Summa fleromättade fettsyror"},
+            {44, "Kolesterol"},
+            {45, "Monosackarider"},
+            {46, "Disackarider"},
+            {48, "Fibrer"},
+            {49, "Alkohol"},
+            {50, "Fettsyra 4:0-10:0"},
+            {51, "Laurinsyra C12:0"},
+            {52, "Myristinsyra C14:0"},
+            {53, "Palmitinsyra C16:0"},
+            {54, "Stearinsyra C18:0"},
+            {55, "Arakidinsyra C20:0"},
+            {56, "Palmitoljesyra C16:1"},
+            {57, "Oljesyra C18:1"},
+            {58, "Linolsyra C18:2"},
+            {59, "Linolensyra C18:3"},
+            {60, "Arakidonsyra C20:4"},
+            {61, "EPA (C20:5)"},
+            {62, "DPA (C22:5)"},
+            {63, "DHA (C22:6)"},
+            {64, "Folat, totalt"},
+            {64, "Folat"},
+            {65, "Selen, Se"},
+            {-1, "Avfall (skal etc.)"},
         };
         for (const auto& p : par) h.insert(QString::fromUtf8(p.rubrik), p.slot);
         return h;
@@ -68,7 +103,9 @@ QString kgprisText(double kr) {
 
 } // namespace
 
-int SlotForKolumn(const QString& rubrik) { return slotkarta().value(utanEnhet(rubrik), 0); }
+int SlotForKolumn(const QString& rubrik) {
+    return slotkarta().value(utanEnhet(rubrik), 0);
+}
 
 ImportResultat TolkaExport(const XlsxBlad& blad, const Importregler& regler,
                            std::vector<std::vector<QVariant>>& rader) {
@@ -108,13 +145,18 @@ ImportResultat TolkaExport(const XlsxBlad& blad, const Importregler& regler,
     std::vector<std::pair<int, int>> naringKol; // column, slot
     for (int k = 0; k < rubriker.size(); ++k) {
         const QString t = rubriker[k].trimmed();
-        if (t == QLatin1String("Livsmedelsnummer")) kolKod = k;
-        else if (t == QLatin1String("Livsmedelsnamn")) kolNamn = k;
-        else if (t == QLatin1String("Gruppering")) kolGrupp = k;
+        if (t == QLatin1String("Livsmedelsnummer"))
+            kolKod = k;
+        else if (t == QLatin1String("Livsmedelsnamn"))
+            kolNamn = k;
+        else if (t == QLatin1String("Gruppering"))
+            kolGrupp = k;
         else {
             const int s = SlotForKolumn(t);
-            if (s == -1) kolAvfall = k;
-            else if (s >= 15) naringKol.emplace_back(k, s);
+            if (s == -1)
+                kolAvfall = k;
+            else if (s >= 15)
+                naringKol.emplace_back(k, s);
         }
     }
     if (kolNamn < 0) {
@@ -123,7 +165,9 @@ ImportResultat TolkaExport(const XlsxBlad& blad, const Importregler& regler,
     }
 
     const std::size_t antalFalt = LivsmedelsFalt().size();
-    auto cell = [](const QStringList& rad, int k) { return k >= 0 && k < rad.size() ? rad[k] : QString(); };
+    auto cell = [](const QStringList& rad, int k) {
+        return k >= 0 && k < rad.size() ? rad[k] : QString();
+    };
     long long hogstaKod = 0;
     QHash<QString, bool> sedda;
     for (std::size_t r = static_cast<std::size_t>(rubrikrad) + 1; r < blad.rader.size(); ++r) {
@@ -144,7 +188,8 @@ ImportResultat TolkaExport(const XlsxBlad& blad, const Importregler& regler,
         f[4] = grupp.left(30);
         f[7] = res.utgava;
         f[13] = talEllerNull(cell(rad, kolAvfall));
-        for (const auto& [k, s] : naringKol) f[static_cast<std::size_t>(s - 1)] = talEllerNull(cell(rad, k));
+        for (const auto& [k, s] : naringKol)
+            f[static_cast<std::size_t>(s - 1)] = talEllerNull(cell(rad, k));
 
         if (const Regel* b = regler.bildgrupper.hitta(grupp, namn); b && !b->varden.isEmpty())
             f[5] = b->varden.first().left(30);
@@ -199,6 +244,7 @@ ImportResultat ImporteraLivsmedelsdatabas(const QString& xlsx, const QString& ka
     std::vector<std::vector<QVariant>> rader;
     res = TolkaExport(blad, regler, rader);
     if (!res.fel.isEmpty()) return res;
-    res.fel = SkrivTabell(Tabellfil::filnamn(katalog, tabell), tabell, LivsmedelsFalt(), true, rader);
+    res.fel =
+        SkrivTabell(Tabellfil::filnamn(katalog, tabell), tabell, LivsmedelsFalt(), true, rader);
     return res;
 }

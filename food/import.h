@@ -11,8 +11,8 @@
 #include <vector>
 
 struct ImportResultat {
-    QString fel;     // empty on success
-    QString utgava;  // edition date, "2025-10-29"
+    QString fel;       // empty on success
+    QString utgava;    // edition date, "2025-10-29"
     int livsmedel = 0; // foods imported (reserve records not counted)
 };
 

@@ -45,7 +45,9 @@ bool LasLivsmedelsindex(const Tabellfil& tabell, LivsmedelsindexTabell& index) {
     return true;
 }
 
-QString Versaler(const QString& s) { return QLocale().toUpper(s); }
+QString Versaler(const QString& s) {
+    return QLocale().toUpper(s);
+}
 
 QStringList SorteradeGrupper(const QStringList& grupper) {
     QCollator c(QLocale(QLocale::Swedish, QLocale::Sweden));

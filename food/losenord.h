@@ -4,13 +4,13 @@
 #include <QString>
 
 enum class Losenordsplats {
-    Normtabell,       // "Klicka här för att ändra i normtabellen."
-    Livsmedelstabell, // "Ändra i livsmedelstabellen."
-    Aktivitetstabell, // "Klicka här för att ändra i aktivitetstabellen"
+    Normtabell,         // "Klicka här för att ändra i normtabellen."
+    Livsmedelstabell,   // "Ändra i livsmedelstabellen."
+    Aktivitetstabell,   // "Klicka här för att ändra i aktivitetstabellen"
     InstallningarAndra, // settings "Ändra"
-    PrisJa,           // settings price permission "JA"
-    PrisNej,          // settings price permission "NEJ"
-    Tipstexter,       // menu "Tipstexter"
+    PrisJa,             // settings price permission "JA"
+    PrisNej,            // settings price permission "NEJ"
+    Tipstexter,         // menu "Tipstexter"
 };
 
 // The password a place compares with: the configured edit password or the

@@ -23,8 +23,8 @@ using NvValTabell = std::array<bool, kKatalogStorlek>;
 struct NvKatalogResultat {
     enum class Status { Ok, FelIndex, FelDecimaler };
     Status status = Status::Ok;
-    int rad = 0;       // line number (from 1) of the fault
-    QString felText;   // the offending text, for the message
+    int rad = 0;     // line number (from 1) of the fault
+    QString felText; // the offending text, for the message
 };
 
 // Parses the whole content of nvnamn.txt into the catalogue. Stops at the

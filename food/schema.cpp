@@ -121,9 +121,15 @@ QStringList SkapaTabellSql(const QString& tabell, const std::vector<Faltdef>& fa
         const Faltdef& f = falt[i];
         QString k = SqlNamn(QString::fromUtf8(f.namn));
         switch (f.typ) {
-        case Falttyp::Text: k += QStringLiteral(" TEXT"); break;
-        case Falttyp::Flyttal: k += QStringLiteral(" REAL"); break;
-        case Falttyp::Heltal: k += QStringLiteral(" INTEGER"); break;
+        case Falttyp::Text:
+            k += QStringLiteral(" TEXT");
+            break;
+        case Falttyp::Flyttal:
+            k += QStringLiteral(" REAL");
+            break;
+        case Falttyp::Heltal:
+            k += QStringLiteral(" INTEGER");
+            break;
         }
         if (i == 0) k += QStringLiteral(" PRIMARY KEY NOT NULL");
         kolumner << k;

@@ -23,8 +23,7 @@ const QStringList& NaringsFaltnamn();
 // CREATE TABLE and CREATE INDEX statements for a table of the given layout.
 // The food tables get a primary key "Kod" and the name index "Livsmedel" in
 // Swedish order; the norm table a primary key "Nr".
-QStringList SkapaTabellSql(const QString& tabell, const std::vector<Faltdef>& falt,
-                           bool namnindex);
+QStringList SkapaTabellSql(const QString& tabell, const std::vector<Faltdef>& falt, bool namnindex);
 
 // A quoted SQL identifier.
 QString SqlNamn(const QString& namn);

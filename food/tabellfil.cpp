@@ -47,7 +47,9 @@ bool RegistreraSvenskSortering(const QSqlDatabase& db) {
            SQLITE_OK;
 }
 
-Tabellfil::~Tabellfil() { stang(); }
+Tabellfil::~Tabellfil() {
+    stang();
+}
 
 QString Tabellfil::filnamn(const QString& katalog, const QString& tabell) {
     return QDir(katalog.isEmpty() ? QStringLiteral(".") : katalog)
@@ -58,8 +60,7 @@ QString Tabellfil::oppna(const QString& katalog, const QString& tabell, bool bar
     stang();
     m_tabell = tabell;
     m_sokvag = filnamn(katalog, tabell);
-    const QString visadKatalog =
-        QDir::toNativeSeparators(QFileInfo(m_sokvag).absoluteDir().path());
+    const QString visadKatalog = QDir::toNativeSeparators(QFileInfo(m_sokvag).absoluteDir().path());
     const QString fil = QFileInfo(m_sokvag).fileName();
     // The driver would create a missing file; an absent table must be reported.
     if (!QFileInfo(m_sokvag).isFile()) {
@@ -103,7 +104,8 @@ void* Tabellfil::uppslag() const {
         const QByteArray sql =
             QStringLiteral("SELECT * FROM %1 WHERE \"Kod\" = ?").arg(SqlNamn(m_tabell)).toUtf8();
         sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(handle, sql.constData(), static_cast<int>(sql.size()), &st, nullptr) != SQLITE_OK) {
+        if (sqlite3_prepare_v2(handle, sql.constData(), static_cast<int>(sql.size()), &st,
+                               nullptr) != SQLITE_OK) {
             sqlite3_finalize(st);
             return nullptr;
         }
@@ -182,9 +184,15 @@ std::optional<Livsmedelspost> HittaLivsmedel(const Tabellfil& t, const QString& 
     p.falt.reserve(static_cast<std::size_t>(antal));
     for (int i = 0; i < antal; ++i) {
         switch (sqlite3_column_type(st, i)) {
-        case SQLITE_INTEGER: p.falt.emplace_back(static_cast<qlonglong>(sqlite3_column_int64(st, i))); break;
-        case SQLITE_FLOAT: p.falt.emplace_back(sqlite3_column_double(st, i)); break;
-        case SQLITE_NULL: p.falt.emplace_back(); break;
+        case SQLITE_INTEGER:
+            p.falt.emplace_back(static_cast<qlonglong>(sqlite3_column_int64(st, i)));
+            break;
+        case SQLITE_FLOAT:
+            p.falt.emplace_back(sqlite3_column_double(st, i));
+            break;
+        case SQLITE_NULL:
+            p.falt.emplace_back();
+            break;
         default: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
             p.falt.emplace_back(QString::fromUtf8(text, sqlite3_column_bytes(st, i)));

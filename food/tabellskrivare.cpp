@@ -12,9 +12,8 @@
 #include <atomic>
 #include <cstdio>
 
-QString SkrivTabell(const QString& sokvag, const QString& tabell,
-                    const std::vector<Faltdef>& falt, bool namnindex,
-                    const std::vector<std::vector<QVariant>>& rader) {
+QString SkrivTabell(const QString& sokvag, const QString& tabell, const std::vector<Faltdef>& falt,
+                    bool namnindex, const std::vector<std::vector<QVariant>>& rader) {
     static std::atomic<int> nummer{0};
     const QString tmp = sokvag + QStringLiteral(".tmp%1").arg(++nummer);
     QFile::remove(tmp);
@@ -58,7 +57,8 @@ QString SkrivTabell(const QString& sokvag, const QString& tabell,
     QSqlDatabase::removeDatabase(anslutning);
     if (fel.isEmpty()) {
         // rename() replaces the old file in one step on POSIX systems.
-        if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(sokvag).constData()) != 0)
+        if (std::rename(QFile::encodeName(tmp).constData(),
+                        QFile::encodeName(sokvag).constData()) != 0)
             fel = QStringLiteral("kan inte byta namn på den tillfälliga filen");
     }
     if (!fel.isEmpty()) {

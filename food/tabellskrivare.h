@@ -10,6 +10,5 @@
 
 // Each row holds the fields by position (missing trailing fields stay NULL).
 // Returns an empty text on success, otherwise a Swedish sentence.
-QString SkrivTabell(const QString& sokvag, const QString& tabell,
-                    const std::vector<Faltdef>& falt, bool namnindex,
-                    const std::vector<std::vector<QVariant>>& rader);
+QString SkrivTabell(const QString& sokvag, const QString& tabell, const std::vector<Faltdef>& falt,
+                    bool namnindex, const std::vector<std::vector<QVariant>>& rader);

@@ -47,14 +47,18 @@ Tformnvval::Tformnvval(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegistreraFonster(this);
 }
 
-Tformnvval::~Tformnvval() { AvregistreraFonster(this); }
+Tformnvval::~Tformnvval() {
+    AvregistreraFonster(this);
+}
 
 QCheckBox* Tformnvval::ruta(int slot) const {
     if (slot < 0 || slot >= kKatalogStorlek) return nullptr;
     return m_rutor[static_cast<std::size_t>(slot)];
 }
 
-void Tformnvval::FormCreate() { LasNvVal(); }
+void Tformnvval::FormCreate() {
+    LasNvVal();
+}
 
 void Tformnvval::LasNvVal() {
     G.NvVal = {};

@@ -40,12 +40,15 @@ QString lasStrangpost(QXmlStreamReader& x) {
     while (!x.atEnd()) {
         x.readNext();
         if (x.isStartElement()) {
-            if (x.name() == QLatin1String("rPh")) ++fonetik;
+            if (x.name() == QLatin1String("rPh"))
+                ++fonetik;
             else if (x.name() == QLatin1String("t") && fonetik == 0)
                 text += x.readElementText(QXmlStreamReader::IncludeChildElements);
         } else if (x.isEndElement()) {
-            if (x.name() == QLatin1String("rPh")) --fonetik;
-            else if (x.name() == slut) break;
+            if (x.name() == QLatin1String("rPh"))
+                --fonetik;
+            else if (x.name() == slut)
+                break;
         }
     }
     return text;
@@ -108,8 +111,10 @@ QString las(QuaZip& zip, XlsxBlad& blad) {
     if (!relId.isEmpty() && lasDel(zip, QStringLiteral("xl/_rels/workbook.xml.rels"), rels)) {
         QString mal = malAvRelation(rels, relId);
         if (!mal.isEmpty()) {
-            if (mal.startsWith(u'/')) bladDel = mal.mid(1);
-            else bladDel = QStringLiteral("xl/") + mal;
+            if (mal.startsWith(u'/'))
+                bladDel = mal.mid(1);
+            else
+                bladDel = QStringLiteral("xl/") + mal;
         }
     }
 
@@ -179,8 +184,7 @@ QString las(QuaZip& zip, XlsxBlad& blad) {
 QString LasXlsx(const QString& fil, XlsxBlad& blad) {
     blad = {};
     QFile f(fil);
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("Kan ej öppna filen %1.").arg(fil);
+    if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("Kan ej öppna filen %1.").arg(fil);
     QuaZip zip(&f);
     return las(zip, blad);
 }

@@ -5,7 +5,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     NvKatalogTabell k{};
-    TolkaNvKatalog(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), k);
+    TolkaNvKatalog(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+                   k);
     for (const NvPost& p : k) {
         if (p.nvNamn.size() > 12 || p.nvEtikett.size() > 12 || p.nvEnhet.size() > 2 ||
             p.nvDecimaler < 0 || p.nvDecimaler > 9)

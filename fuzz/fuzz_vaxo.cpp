@@ -7,7 +7,8 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const VaxoFil f = TolkaVaxo(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const VaxoFil f =
+        TolkaVaxo(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     for (const auto& dag : f.maltider)
         for (const auto& maltid : dag)
             if (maltid.size() > 30) __builtin_trap();

@@ -44,13 +44,17 @@ void Maltidsgrid::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void Maltidsgrid::dragEnterEvent(QDragEnterEvent* e) {
-    if (qobject_cast<QListView*>(e->source())) e->acceptProposedAction();
-    else e->ignore();
+    if (qobject_cast<QListView*>(e->source()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
 }
 
 void Maltidsgrid::dragMoveEvent(QDragMoveEvent* e) {
-    if (qobject_cast<QListView*>(e->source())) e->acceptProposedAction();
-    else e->ignore();
+    if (qobject_cast<QListView*>(e->source()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
 }
 
 void Maltidsgrid::dropEvent(QDropEvent* e) {

@@ -39,7 +39,9 @@ template <int N> struct KortText {
 QString kortTextTillQString(const char* data, int n);
 int qstringTillKortText(const QString& s, char* data, int max);
 
-template <int N> QString KortText<N>::text() const { return kortTextTillQString(tecken, antal()); }
+template <int N> QString KortText<N>::text() const {
+    return kortTextTillQString(tecken, antal());
+}
 template <int N> void KortText<N>::satt(const QString& s) {
     langd = static_cast<std::uint8_t>(qstringTillKortText(s, tecken, N));
 }

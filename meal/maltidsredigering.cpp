@@ -9,8 +9,12 @@
 #include <cstring>
 
 namespace {
-bool giltigRad(int rad) { return rad >= 1 && rad < kRader; }
-Maltidsrad* maltid(Tillstand& t) { return t.Berakning[t.AktuellDag][t.AktuellMaltid]; }
+bool giltigRad(int rad) {
+    return rad >= 1 && rad < kRader;
+}
+Maltidsrad* maltid(Tillstand& t) {
+    return t.Berakning[t.AktuellDag][t.AktuellMaltid];
+}
 } // namespace
 
 int ForstaTommaRad(const Tillstand& t) {
@@ -28,7 +32,8 @@ int LaggTillRad(Tillstand& t, const Tabellfil& tabell, const QString& kod, int r
     if (!post) return 0;
     Maltidsrad* m = maltid(t);
     if (infoga && mal < kRader - 1)
-        std::memmove(&m[mal + 1], &m[mal], sizeof(Maltidsrad) * static_cast<std::size_t>(kRader - 1 - mal));
+        std::memmove(&m[mal + 1], &m[mal],
+                     sizeof(Maltidsrad) * static_cast<std::size_t>(kRader - 1 - mal));
     FyllRadFranLivsmedel(m[mal], kod.left(22), *post);
     return mal;
 }
@@ -70,7 +75,8 @@ void TaBortRad(Tillstand& t, int rad) {
     if (!giltigRad(rad)) return;
     Maltidsrad* m = maltid(t);
     if (rad < kRader - 1)
-        std::memmove(&m[rad], &m[rad + 1], sizeof(Maltidsrad) * static_cast<std::size_t>(kRader - 1 - rad));
+        std::memmove(&m[rad], &m[rad + 1],
+                     sizeof(Maltidsrad) * static_cast<std::size_t>(kRader - 1 - rad));
     m[kRader - 1].tomma();
     t.Andrad = true;
 }

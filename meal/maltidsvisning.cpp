@@ -5,15 +5,20 @@
 
 QString MaltidsCell(const Maltidsrad& r, int kolumn) {
     switch (kolumn) {
-    case 0: return r.livsmedel.text();
+    case 0:
+        return r.livsmedel.text();
     case 1: {
         const float antal = r.portionsstorlek <= 0.01f ? 0.0f : r.gram / r.portionsstorlek;
         return antal <= 0.01f ? QStringLiteral("-") : SystemFast(antal, 7, 1);
     }
-    case 2: return r.enhet.text();
-    case 3: return r.gram <= 0.01f ? QStringLiteral("-") : SystemFast(r.gram, 7, 0);
-    case 4: return r.kgpris <= 0.01f ? QStringLiteral("-") : SystemFast(r.kgpris, 7, 2);
-    default: return {};
+    case 2:
+        return r.enhet.text();
+    case 3:
+        return r.gram <= 0.01f ? QStringLiteral("-") : SystemFast(r.gram, 7, 0);
+    case 4:
+        return r.kgpris <= 0.01f ? QStringLiteral("-") : SystemFast(r.kgpris, 7, 2);
+    default:
+        return {};
     }
 }
 

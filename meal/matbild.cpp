@@ -42,7 +42,8 @@ void apple(QPainter& p, QPointF c) {
     p.setBrush(QColor(0x30, 0x90, 0x30));
     p.drawEllipse(c + QPointF(6, -14), 5, 3);
     p.setBrush(QColor(0x30, 0x30, 0xA0));
-    for (QPointF d : {QPointF(-16, 10), QPointF(-10, 14), QPointF(-18, 3)}) p.drawEllipse(c + d, 3.5, 3.5);
+    for (QPointF d : {QPointF(-16, 10), QPointF(-10, 14), QPointF(-18, 3)})
+        p.drawEllipse(c + d, 3.5, 3.5);
 }
 
 void gronsaker(QPainter& p, QPointF c) {
@@ -50,7 +51,8 @@ void gronsaker(QPainter& p, QPointF c) {
     p.setBrush(QColor(0x50, 0x90, 0x30));
     p.drawRect(QRectF(c.x() - 3, c.y() - 2, 6, 14));
     p.setBrush(QColor(0x2E, 0x7D, 0x32));
-    for (QPointF d : {QPointF(-7, -5), QPointF(0, -9), QPointF(7, -5), QPointF(-3, -1), QPointF(4, -1)})
+    for (QPointF d :
+         {QPointF(-7, -5), QPointF(0, -9), QPointF(7, -5), QPointF(-3, -1), QPointF(4, -1)})
         p.drawEllipse(c + d, 6, 6);
     p.setBrush(QColor(0xE5, 0x39, 0x35));
     p.drawEllipse(c + QPointF(15, 8), 7, 6);
@@ -174,7 +176,8 @@ QPixmap RitaMatbild() {
     return bild;
 }
 
-Bildruta::Bildruta(const QString& grupptext, QWidget* parent) : QLabel(parent), m_grupptext(grupptext) {
+Bildruta::Bildruta(const QString& grupptext, QWidget* parent)
+    : QLabel(parent), m_grupptext(grupptext) {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);

@@ -32,7 +32,8 @@ void TForm1::kopplaMaltid() {
     connect(SokLivsmedelPaNamn1, &QAction::triggered, Button2, &QPushButton::click);
     connect(Button3, &QPushButton::clicked, this, [this] { LaggTillLivsmedel(0, false); });
     connect(ListBoxLivs, &QListView::doubleClicked, this, [this] { LaggTillLivsmedel(0, false); });
-    connect(StringGridMaltid, &Maltidsgrid::slapp, this, [this](int rad) { LaggTillLivsmedel(rad, true); });
+    connect(StringGridMaltid, &Maltidsgrid::slapp, this,
+            [this](int rad) { LaggTillLivsmedel(rad, true); });
     connect(StringGridMaltid, &Maltidsgrid::enter, this, &TForm1::StringGridMaltidKeyPress);
     connect(StringGridMaltid, &Maltidsgrid::vansterklick, this, &TForm1::StringGridMaltidClick);
     connect(StringGridMaltid, &Maltidsgrid::hogerklick, this, &TForm1::StringGridMaltidHogerklick);
@@ -95,7 +96,8 @@ void TForm1::LaggTillLivsmedel(int rad, bool infoga) {
     const QString kod = rad0.left(rad0.indexOf(u';'));
     const int mal = LaggTillRad(G, DBISAMTableLivs, kod, rad, infoga);
     if (mal == 0) {
-        Dialoger::Meddelande(QStringLiteral("Livsmedel med nr ") + kod + QStringLiteral(" finns ej."));
+        Dialoger::Meddelande(QStringLiteral("Livsmedel med nr ") + kod +
+                             QStringLiteral(" finns ej."));
         return;
     }
     G.AktuellRad = mal;
@@ -107,8 +109,12 @@ void TForm1::StringGridMaltidKeyPress() {
     const int rad = G.AktuellRad;
     const QString text = StringGridMaltid->Cells(G.AktuellKolumn, rad);
     switch (G.AktuellKolumn) {
-    case 1: SattAntal(G, rad, text); break;
-    case 3: SattGram(G, rad, text); break;
+    case 1:
+        SattAntal(G, rad, text);
+        break;
+    case 3:
+        SattGram(G, rad, text);
+        break;
     case 4: {
         if (G.PrisLas) {
             Dialoger::Meddelande(QStringLiteral("Du kan inte ändra i denna kolumn"));
@@ -129,7 +135,9 @@ void TForm1::StringGridMaltidKeyPress() {
         }
         break;
     }
-    default: Dialoger::Meddelande(QStringLiteral("Du kan inte ändra i denna kolumn")); break;
+    default:
+        Dialoger::Meddelande(QStringLiteral("Du kan inte ändra i denna kolumn"));
+        break;
     }
     Omrakna();
 }

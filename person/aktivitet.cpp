@@ -10,7 +10,9 @@ QList<QByteArray> rader(const QByteArray& innehall) {
         if (r.endsWith('\r')) r.chop(1);
     return ut;
 }
-bool giltig(int rad) { return rad >= 1 && rad < kAktivitetsrader; }
+bool giltig(int rad) {
+    return rad >= 1 && rad < kAktivitetsrader;
+}
 } // namespace
 
 void TolkaAktivtxt(const QByteArray& innehall, Aktivitetstabell& tabell) {
@@ -41,32 +43,47 @@ QStringList Aktivitetsnamn(const Aktivitetstabell& tabell) {
     return ut;
 }
 
-int AlderAv(const QString& text) { return static_cast<int>(AvrundaJamnt(TextTillTal(text))); }
+int AlderAv(const QString& text) {
+    return static_cast<int>(AvrundaJamnt(TextTillTal(text)));
+}
 
 bool BeraknaGrundforbrukning(int a, float vikt, int kon, float& kcal) {
     if (a < 0 || a > 110) return false;
     const double W = vikt;
     const bool man = kon == 1;
     double v;
-    if (a <= 3) v = man ? 60.9 * W - 54 : 61.0 * W - 51;
-    else if (a <= 10) v = man ? 22.7 * W + 495 : 22.5 * W + 499;
-    else if (a <= 18) v = man ? 17.5 * W + 651 : 12.2 * W + 746;
-    else if (a <= 30) v = man ? 15.3 * W + 679 : 14.7 * W + 496;
-    else if (a <= 60) v = man ? 11.6 * W + 879 : 8.7 * W + 829;
-    else v = man ? 13.5 * W + 487 : 10.5 * W + 596;
+    if (a <= 3)
+        v = man ? 60.9 * W - 54 : 61.0 * W - 51;
+    else if (a <= 10)
+        v = man ? 22.7 * W + 495 : 22.5 * W + 499;
+    else if (a <= 18)
+        v = man ? 17.5 * W + 651 : 12.2 * W + 746;
+    else if (a <= 30)
+        v = man ? 15.3 * W + 679 : 14.7 * W + 496;
+    else if (a <= 60)
+        v = man ? 11.6 * W + 879 : 8.7 * W + 829;
+    else
+        v = man ? 13.5 * W + 487 : 10.5 * W + 596;
     kcal = static_cast<float>(v);
     return true;
 }
 
 int NormradFor(int kon, int a) {
     int band;
-    if (a >= 11 && a <= 14) band = 1;
-    else if (a >= 15 && a <= 18) band = 2;
-    else if (a >= 19 && a <= 30) band = 3;
-    else if (a >= 31 && a <= 60) band = 4;
-    else if (a >= 61 && a <= 75) band = 5;
-    else if (a >= 76 && a <= 110) band = 6;
-    else return 0;
+    if (a >= 11 && a <= 14)
+        band = 1;
+    else if (a >= 15 && a <= 18)
+        band = 2;
+    else if (a >= 19 && a <= 30)
+        band = 3;
+    else if (a >= 31 && a <= 60)
+        band = 4;
+    else if (a >= 61 && a <= 75)
+        band = 5;
+    else if (a >= 76 && a <= 110)
+        band = 6;
+    else
+        return 0;
     return kon == 1 ? band : 10 + band;
 }
 
@@ -75,12 +92,15 @@ void TomAktivitetslista(Aktivitetslista& l) {
 }
 
 QByteArray SkrivAkt(const Aktivitetslista& l) {
-    QByteArray ut = TillAnsi(l.alder) + "\r\n" + TillAnsi(l.vikt) + "\r\n" +
-                    QByteArray::number(l.kon) + "\r\n";
+    QByteArray ut =
+        TillAnsi(l.alder) + "\r\n" + TillAnsi(l.vikt) + "\r\n" + QByteArray::number(l.kon) + "\r\n";
     for (int r = 1; r < kAktivitetsrader; ++r) {
         const Aktivitetsrad& a = l.rader[static_cast<std::size_t>(r)];
-        if (a.tom()) ut += "\r\n\r\n\r\n";
-        else ut += TillAnsi(a.namn) + "\r\n" + TillAnsi(a.minuter) + "\r\n" + TillAnsi(a.faktor) + "\r\n";
+        if (a.tom())
+            ut += "\r\n\r\n\r\n";
+        else
+            ut += TillAnsi(a.namn) + "\r\n" + TillAnsi(a.minuter) + "\r\n" + TillAnsi(a.faktor) +
+                  "\r\n";
     }
     return ut;
 }
@@ -123,7 +143,8 @@ QString RaknaAktiviteterKarna(Aktivitetslista& l, Aktivitetsvarden& v, float nor
         Aktivitetsrad& a = l.rader[static_cast<std::size_t>(r)];
         if (a.tom()) continue;
         a.kcalPerMin = kcalPerMinText(a.faktor, v.perMinut);
-        const double produkt = static_cast<double>(TextTillTal(a.kcalPerMin)) * TextTillTal(a.minuter);
+        const double produkt =
+            static_cast<double>(TextTillTal(a.kcalPerMin)) * TextTillTal(a.minuter);
         a.kcal = Tal(produkt, 0, 0);
         energi += produkt;
         minuter += TextTillTal(a.minuter);
@@ -191,9 +212,12 @@ bool MinskaMinuter(Aktivitetslista& l, int rad) {
     Aktivitetsrad& a = l.rader[static_cast<std::size_t>(rad)];
     if (a.tom()) return true;
     const double m = TextTillTal(a.minuter);
-    if (m >= 15) a.minuter = Tal(m - 10, 0, 0);
-    else if (m >= 1.5) a.minuter = Tal(m - 1, 0, 0);
-    else return false;
+    if (m >= 15)
+        a.minuter = Tal(m - 10, 0, 0);
+    else if (m >= 1.5)
+        a.minuter = Tal(m - 1, 0, 0);
+    else
+        return false;
     return true;
 }
 
@@ -209,13 +233,14 @@ QStringList AktivitetsUtskrift(const Aktivitetslista& l, const QString& rubrik,
                                const QString& bmrText, const QString& totEtikett,
                                const QString& totText) {
     auto rad = [](const QString& a, const QString& b, const QString& c, const QString& d) {
-        return a.leftJustified(41) + u' ' + b.rightJustified(10) + u' ' + c.rightJustified(8) + u' ' +
-               d.rightJustified(10);
+        return a.leftJustified(41) + u' ' + b.rightJustified(10) + u' ' + c.rightJustified(8) +
+               u' ' + d.rightJustified(10);
     };
     QStringList ut;
     ut << rubrik + QStringLiteral("   ") + datum << QString();
-    ut << QStringLiteral("AKTIVITETSLISTA för ") + (l.kon == 1 ? QStringLiteral("Man") : QStringLiteral("Kvinna")) +
-              u' ' + l.alder + QStringLiteral(" år  ") + l.vikt + QStringLiteral(" kg");
+    ut << QStringLiteral("AKTIVITETSLISTA för ") +
+              (l.kon == 1 ? QStringLiteral("Man") : QStringLiteral("Kvinna")) + u' ' + l.alder +
+              QStringLiteral(" år  ") + l.vikt + QStringLiteral(" kg");
     ut << QString();
     ut << rad(QStringLiteral("Aktivitet"), QStringLiteral("+kcal/min"), QStringLiteral("Minuter"),
               QStringLiteral("+kcal"));
@@ -233,7 +258,9 @@ QStringList AktivitetsUtskrift(const Aktivitetslista& l, const QString& rubrik,
 #include "app/tillstand.h"
 #include "app/uppstart.h"
 
-bool SparaAktivitetslista(const QString& fil) { return SkrivFilSakert(fil, SkrivAkt(G.Aktivitetslistan)); }
+bool SparaAktivitetslista(const QString& fil) {
+    return SkrivFilSakert(fil, SkrivAkt(G.Aktivitetslistan));
+}
 
 bool LasAktivitetslista(const QString& fil) {
     TomAktivitetslista(G.Aktivitetslistan);

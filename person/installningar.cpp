@@ -3,9 +3,10 @@
 #include "app/text.h"
 
 QStringList StandardInstallningar() {
-    return {QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("30"), QStringLiteral("15"),
-            QStringLiteral("15"), QStringLiteral("30"), QStringLiteral("55"), QStringLiteral("12.5"),
-            QStringLiteral("7.5"), QStringLiteral("10")};
+    return {QStringLiteral("25"), QStringLiteral("30"),   QStringLiteral("30"),
+            QStringLiteral("15"), QStringLiteral("15"),   QStringLiteral("30"),
+            QStringLiteral("55"), QStringLiteral("12.5"), QStringLiteral("7.5"),
+            QStringLiteral("10")};
 }
 
 QStringList TolkaParafil(const QByteArray& innehall) {
@@ -28,7 +29,8 @@ QByteArray SkrivParafil(const QStringList& celler) {
 
 void TillampaInstallningar(const QStringList& celler, float maltidsandel[4], float ideal[6]) {
     for (int i = 0; i < 4; ++i)
-        maltidsandel[i] = static_cast<float>(static_cast<double>(TextTillTal(celler.value(i))) / 100.0);
+        maltidsandel[i] =
+            static_cast<float>(static_cast<double>(TextTillTal(celler.value(i))) / 100.0);
     for (int i = 0; i < 6; ++i) ideal[i] = TextTillTal(celler.value(4 + i));
 }
 

@@ -14,7 +14,9 @@ void LasNormRad(const QSqlRecord& post, float norm[51]) {
     }
 }
 
-QString NormTextStart(const QString& namn) { return QStringLiteral("Norm: ") + namn.left(80); }
+QString NormTextStart(const QString& namn) {
+    return QStringLiteral("Norm: ") + namn.left(80);
+}
 
 QString NormTextRad(const QString& namn, float kJ, float kcal) {
     return QStringLiteral("Norm: %1  %2 kJ/dag (%3 kcal/dag)")

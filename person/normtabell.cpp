@@ -31,13 +31,17 @@ QString TolkaNormCsv(const QString& text, std::vector<std::vector<QVariant>>& ra
             return QStringLiteral("Rad %1: %2 kolumner väntades.").arg(radnr).arg(rubriker.size());
         std::vector<QVariant> rad(falt.size());
         for (int k = 0; k < celler.size(); ++k) {
-            const Faltdef& f = falt[static_cast<std::size_t>(position[static_cast<std::size_t>(k)])];
+            const Faltdef& f =
+                falt[static_cast<std::size_t>(position[static_cast<std::size_t>(k)])];
             const QString c = celler[k].trimmed();
             QVariant v;
             bool ok = true;
-            if (f.typ == Falttyp::Text) v = c.left(f.storlek);
-            else if (f.typ == Falttyp::Heltal) v = c.toInt(&ok);
-            else if (!c.isEmpty()) v = c.toDouble(&ok);
+            if (f.typ == Falttyp::Text)
+                v = c.left(f.storlek);
+            else if (f.typ == Falttyp::Heltal)
+                v = c.toInt(&ok);
+            else if (!c.isEmpty())
+                v = c.toDouble(&ok);
             if (!ok) return QStringLiteral("Rad %1: %2 är inget tal.").arg(radnr).arg(c);
             rad[static_cast<std::size_t>(position[static_cast<std::size_t>(k)])] = v;
         }
@@ -47,6 +51,6 @@ QString TolkaNormCsv(const QString& text, std::vector<std::vector<QVariant>>& ra
 }
 
 QString SkrivNormtabell(const QString& katalog, const std::vector<std::vector<QVariant>>& rader) {
-    return SkrivTabell(Tabellfil::filnamn(katalog, QStringLiteral("normer")), QStringLiteral("normer"),
-                       NormFalt(), false, rader);
+    return SkrivTabell(Tabellfil::filnamn(katalog, QStringLiteral("normer")),
+                       QStringLiteral("normer"), NormFalt(), false, rader);
 }

@@ -45,7 +45,8 @@ public:
         QWidget* w = QStyledItemDelegate::createEditor(parent, o, i);
         if (auto* e = qobject_cast<QLineEdit*>(w); e && i.column() == 2) {
             const int rad = i.row() + 1;
-            connect(e, &QLineEdit::textEdited, e, [this, rad](const QString& t) { m_andrad(rad, t); });
+            connect(e, &QLineEdit::textEdited, e,
+                    [this, rad](const QString& t) { m_andrad(rad, t); });
         }
         return w;
     }
@@ -94,12 +95,16 @@ TFormAktiv::TFormAktiv(QWidget* parent) : QMainWindow(parent) {
     Memo1->setReadOnly(true);
     Memo1->setStyleSheet(QStringLiteral("color: blue"));
     Memo1->setPlainText(QStringLiteral(
-        "Fyll i ålder, vikt, kön. Dubbelklicka på de aktiviteter du utför under ett dygn. För varje "
+        "Fyll i ålder, vikt, kön. Dubbelklicka på de aktiviteter du utför under ett dygn. För "
+        "varje "
         "aktivitet anger du hur många minuter den \npågår, t.ex. ARBETE 360 min (6 tim). "
-        "Grundförbrukning är den energi som går åt om du vilar hela dygnet. Om du inte fyller\ni alla "
-        "dygnets timmar (=1440 minuter) så räknar programmet med att du vilar under resten av tiden. "
+        "Grundförbrukning är den energi som går åt om du vilar hela dygnet. Om du inte fyller\ni "
+        "alla "
+        "dygnets timmar (=1440 minuter) så räknar programmet med att du vilar under resten av "
+        "tiden. "
         "Den röda stapeln visar energin i \nmaten du ätit. Den mörkgröna stapeln visar "
-        "energiförbrukningen i vila och den ljusgröna visar den energi som går åt för aktiviterna."));
+        "energiförbrukningen i vila och den ljusgröna visar den energi som går åt för "
+        "aktiviterna."));
     Memo1->setGeometry(8, 4, 800, 74);
     Label1 = etikett(k, "Label1", QStringLiteral("Ålder"), 8, 86, 40);
     EditAge = falt(k, "EditAge", QStringLiteral("15"), 48, 86, 50);
@@ -121,8 +126,10 @@ TFormAktiv::TFormAktiv(QWidget* parent) : QMainWindow(parent) {
         grupp->button(0)->setChecked(true);
         return gb;
     };
-    RadioGroupSex = radiogrupp("RadioGroupSex", {QStringLiteral("Kvinna"), QStringLiteral("Man")}, 200, konGrupp);
-    RadioGroupKcal = radiogrupp("RadioGroupKcal", {QStringLiteral("kcal"), QStringLiteral("kJ")}, 360, enhetGrupp);
+    RadioGroupSex = radiogrupp("RadioGroupSex", {QStringLiteral("Kvinna"), QStringLiteral("Man")},
+                               200, konGrupp);
+    RadioGroupKcal = radiogrupp("RadioGroupKcal", {QStringLiteral("kcal"), QStringLiteral("kJ")},
+                                360, enhetGrupp);
     Label4 = etikett(k, "Label4", QStringLiteral("Grundförbrukn. kcal"), 8, 124, 120);
     EditBMR = falt(k, "EditBMR", QString(), 128, 124, 70);
     Label3 = etikett(k, "Label3", QStringLiteral("Aktivitet, kcal"), 210, 124, 90);
@@ -210,7 +217,8 @@ TFormAktiv::TFormAktiv(QWidget* parent) : QMainWindow(parent) {
     connect(hamta, &QAction::triggered, this, &TFormAktiv::HamtaAktivitetslistaClick);
     connect(spara, &QAction::triggered, this, &TFormAktiv::SparaAktivitetslistaClick);
     connect(utskrift, &QAction::triggered, this, &TFormAktiv::UtskriftClick);
-    connect(tabell, &QAction::triggered, this, [] { VisaFonster(QStringLiteral("TFormAktskapa")); });
+    connect(tabell, &QAction::triggered, this,
+            [] { VisaFonster(QStringLiteral("TFormAktskapa")); });
 
     connect(EditAge, &QLineEdit::textChanged, this, &TFormAktiv::faltAndrat);
     connect(Editkg, &QLineEdit::textChanged, this, &TFormAktiv::faltAndrat);
@@ -240,9 +248,13 @@ void TFormAktiv::FormCreate() {
     G.Aktivitetslistan.vikt = Editkg->text();
 }
 
-int TFormAktiv::valdRad() const { return StringGridAktiv->Row(); }
+int TFormAktiv::valdRad() const {
+    return StringGridAktiv->Row();
+}
 
-void TFormAktiv::valjRad(int rad) { StringGridAktiv->valjCell(2, rad); }
+void TFormAktiv::valjRad(int rad) {
+    StringGridAktiv->valjCell(2, rad);
+}
 
 void TFormAktiv::faltAndrat() {
     if (m_uppdaterar) return;
@@ -258,7 +270,8 @@ void TFormAktiv::cellAndrad(int rad, int kolumn) {
     if (m_uppdaterar || rad < 1 || rad >= kAktivitetsrader) return;
     const Aktivitetsrad& a = G.Aktivitetslistan.rader[static_cast<std::size_t>(rad)];
     if (kolumn == 2) {
-        G.Aktivitetslistan.rader[static_cast<std::size_t>(rad)].minuter = StringGridAktiv->Cells(2, rad);
+        G.Aktivitetslistan.rader[static_cast<std::size_t>(rad)].minuter =
+            StringGridAktiv->Cells(2, rad);
         RaknaAktiviteter();
         return;
     }
@@ -275,8 +288,10 @@ bool TFormAktiv::eventFilter(QObject* o, QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) &&
             !StringGridAktiv->redigerar()) {
-            if (StringGridAktiv->Col() == 2) RaknaAktiviteter();
-            else Dialoger::Meddelande(QStringLiteral("Du kan inte ändra i denna kolumn"));
+            if (StringGridAktiv->Col() == 2)
+                RaknaAktiviteter();
+            else
+                Dialoger::Meddelande(QStringLiteral("Du kan inte ändra i denna kolumn"));
             return true;
         }
     }
@@ -292,8 +307,8 @@ void TFormAktiv::visaRader() {
         const QString kj[4] = {a.namn, KjPerMin(a), a.tom() ? QString() : a.minuter, KjTotalt(a)};
         for (int k = 0; k < 4; ++k) {
             // The cell being typed in keeps its editor.
-            if (!(StringGridAktiv->redigerar() &&
-                  StringGridAktiv->currentRow() == r - 1 && StringGridAktiv->currentColumn() == k))
+            if (!(StringGridAktiv->redigerar() && StringGridAktiv->currentRow() == r - 1 &&
+                  StringGridAktiv->currentColumn() == k))
                 StringGridAktiv->setCells(k, r, a.tom() ? QString() : kcal[k]);
             StringGridAktivKj->setCells(k, r, kj[k]);
         }
@@ -305,10 +320,10 @@ void TFormAktiv::RaknaAktiviteter() {
     Aktivitetslista& l = G.Aktivitetslistan;
     Aktivitetsvarden& v = G.Aktivitetsvarde;
     auto* norm = qobject_cast<TFormNorm*>(Fonster(QStringLiteral("TFormNorm")));
-    const QString text = RaknaAktiviteterKarna(l, v, G.AktuellNorm, G.IdealEnergi,
-                                               [norm](int nr, float n[51]) {
-                                                   return norm && LasNormradNr(norm->DBISAMTableNorm, nr, n);
-                                               });
+    const QString text =
+        RaknaAktiviteterKarna(l, v, G.AktuellNorm, G.IdealEnergi, [norm](int nr, float n[51]) {
+            return norm && LasNormradNr(norm->DBISAMTableNorm, nr, n);
+        });
     const bool kj = l.enhet == 1;
     const double faktor = kj ? 4.184 : 1.0;
     m_uppdaterar = true;
@@ -324,7 +339,8 @@ void TFormAktiv::RaknaAktiviteter() {
     visaRader();
     StringGridAktiv->setVisible(!kj);
     StringGridAktivKj->setVisible(kj);
-    Label4->setText(kj ? QStringLiteral("Grundförbrukn. kJ") : QStringLiteral("Grundförbrukn. kcal"));
+    Label4->setText(kj ? QStringLiteral("Grundförbrukn. kJ")
+                       : QStringLiteral("Grundförbrukn. kcal"));
     Label3->setText(kj ? QStringLiteral("Aktivitet kJ") : QStringLiteral("Aktivitet kcal"));
 }
 
@@ -378,8 +394,8 @@ void TFormAktiv::ButtonMinskaClick() {
         RaknaAktiviteter();
         return;
     }
-    if (Dialoger::Fraga(QStringLiteral("Vill du ta bort denna rad?"), QMessageBox::Yes | QMessageBox::No) ==
-        QMessageBox::Yes)
+    if (Dialoger::Fraga(QStringLiteral("Vill du ta bort denna rad?"),
+                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
         ButtonTabortClick();
 }
 
@@ -396,7 +412,8 @@ void TFormAktiv::SparaAktivitetslistaClick() {
     if (fil.isEmpty()) return;
     const QFileInfo fi(fil);
     fil = fi.dir().filePath(fi.completeBaseName() + QStringLiteral(".akt"));
-    if (!SparaAktivitetslista(fil)) Dialoger::Meddelande(QStringLiteral("Kan ej spara aktiviteterna."));
+    if (!SparaAktivitetslista(fil))
+        Dialoger::Meddelande(QStringLiteral("Kan ej spara aktiviteterna."));
 }
 
 void TFormAktiv::HamtaAktivitetslistaClick() {
@@ -433,6 +450,7 @@ void TFormAktiv::UtskriftClick() {
     if (!rubrik) return;
     auto* ut = qobject_cast<TFormUt*>(Fonster(QStringLiteral("TFormUt")));
     if (!ut) return;
-    ut->Fyll(AktivitetsUtskrift(G.Aktivitetslistan, *rubrik, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
+    ut->Fyll(AktivitetsUtskrift(G.Aktivitetslistan, *rubrik,
+                                QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
                                 Label4->text(), EditBMR->text(), Label3->text(), EditTot->text()));
 }

@@ -22,7 +22,8 @@ TFormAktskapa::TFormAktskapa(QWidget* parent) : QWidget(parent, Qt::Window) {
     StringGrid1->setColumnWidth(1, 64);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setGeometry(8, 8, 404, 400);
-    Memo1 = new QPlainTextEdit(QStringLiteral("Gör ev ändringar och tillägg och klicka sedan på Spara."), this);
+    Memo1 = new QPlainTextEdit(
+        QStringLiteral("Gör ev ändringar och tillägg och klicka sedan på Spara."), this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setStyleSheet(QStringLiteral("color: blue"));
@@ -32,7 +33,8 @@ TFormAktskapa::TFormAktskapa(QWidget* parent) : QWidget(parent, Qt::Window) {
     Spara->setObjectName(QStringLiteral("Spara"));
     Spara->setGeometry(8, 460, 100, 27);
     Spara->hide();
-    Button1 = new QPushButton(QStringLiteral("Klicka här för att ändra i aktivitetstabellen"), this);
+    Button1 =
+        new QPushButton(QStringLiteral("Klicka här för att ändra i aktivitetstabellen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(8, 488, 404, 27);
     connect(Button1, &QPushButton::clicked, this, &TFormAktskapa::Button1Click);
@@ -40,7 +42,9 @@ TFormAktskapa::TFormAktskapa(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegistreraFonster(this);
 }
 
-TFormAktskapa::~TFormAktskapa() { AvregistreraFonster(this); }
+TFormAktskapa::~TFormAktskapa() {
+    AvregistreraFonster(this);
+}
 
 void TFormAktskapa::visaTabell() {
     for (int r = 0; r < kTabellrader; ++r) {
@@ -72,7 +76,8 @@ void TFormAktskapa::Button1Click() {
 void TFormAktskapa::SparaClick() {
     StringGrid1->avslutaRedigering();
     for (int r = 0; r < kTabellrader; ++r)
-        G.Aktiviteter[static_cast<std::size_t>(r)] = {StringGrid1->Cells(0, r), StringGrid1->Cells(1, r)};
+        G.Aktiviteter[static_cast<std::size_t>(r)] = {StringGrid1->Cells(0, r),
+                                                      StringGrid1->Cells(1, r)};
     if (SkrivFilSakert(QStringLiteral("aktiv.txt"), SkrivAktivtxt(G.Aktiviteter)))
         Dialoger::Meddelande(QStringLiteral("Aktivitetslistan sparad"));
     else

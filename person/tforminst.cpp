@@ -60,18 +60,19 @@ TFormInst::TFormInst(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TFormInst"));
     setWindowTitle(QStringLiteral("Inställningar"));
     setFixedSize(300, 520);
-    Memo1 = memo(this, "Memo1", QStringLiteral("Önskad fördelning av näringsintag\nför dagens måltider i %."));
+    Memo1 = memo(this, "Memo1",
+                 QStringLiteral("Önskad fördelning av näringsintag\nför dagens måltider i %."));
     Memo1->setGeometry(20, 8, 260, 40);
     StringGrid1 = grid(this, "StringGrid1", 5, QStringLiteral("% av dagbehovet"),
-                       {QStringLiteral("Frukost"), QStringLiteral("Lunch"), QStringLiteral("Middag"),
-                        QStringLiteral("Mellanmål")});
+                       {QStringLiteral("Frukost"), QStringLiteral("Lunch"),
+                        QStringLiteral("Middag"), QStringLiteral("Mellanmål")});
     StringGrid1->setGeometry(20, 52, 234, 17 + 4 * 16 + 4);
     Memo2 = memo(this, "Memo2", QStringLiteral("\nIdeal energifördelning i %"));
     Memo2->setGeometry(20, 140, 260, 40);
     StringGrid2 = grid(this, "StringGrid2", 7, QStringLiteral("Ideal energi%"),
-                       {QStringLiteral("Protein"), QStringLiteral("Fett"), QStringLiteral("Kolhydrat"),
-                        QStringLiteral("Enkelomättat fett"), QStringLiteral("Fleromättat fett"),
-                        QStringLiteral("Mättat fett")});
+                       {QStringLiteral("Protein"), QStringLiteral("Fett"),
+                        QStringLiteral("Kolhydrat"), QStringLiteral("Enkelomättat fett"),
+                        QStringLiteral("Fleromättat fett"), QStringLiteral("Mättat fett")});
     StringGrid2->setGeometry(20, 184, 234, 17 + 6 * 16 + 4);
     Button2 = knapp(this, "Button2", QStringLiteral("Ändra"));
     Button2->setGeometry(20, 310, 100, 25);
@@ -96,7 +97,9 @@ TFormInst::TFormInst(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegistreraFonster(this);
 }
 
-TFormInst::~TFormInst() { AvregistreraFonster(this); }
+TFormInst::~TFormInst() {
+    AvregistreraFonster(this);
+}
 
 QStringList TFormInst::celler() const {
     QStringList c;

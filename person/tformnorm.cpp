@@ -140,8 +140,7 @@ void TFormNorm::DBISAMDBGridNormCellClick(const QModelIndex& index) {
 }
 
 void TFormNorm::Button1Click() {
-    if (!FragaLosenord(ReferensLosenord(Losenordsplats::Normtabell, G.RedigeringsLosenord)))
-        return;
+    if (!FragaLosenord(ReferensLosenord(Losenordsplats::Normtabell, G.RedigeringsLosenord))) return;
     DBISAMDBGridNorm->setEditTriggers(QAbstractItemView::DoubleClicked |
                                       QAbstractItemView::EditKeyPressed |
                                       QAbstractItemView::AnyKeyPressed);

@@ -6,14 +6,24 @@
 const char* const kDagnamn[7] = {"Dag 1", "Dag 2", "Dag 3", "Dag 4", "Dag 5", "Dag 6", "Dag 7"};
 const char* const kRapportMaltidsnamn[4] = {"Frukost  ", "Lunch    ", "Middag   ", "Mellanmål"};
 
-QString Kronor(double x) { return SystemTal(x, 2); }
+QString Kronor(double x) {
+    return SystemTal(x, 2);
+}
 
 namespace {
 
-QString pad50(const QString& s) { return s.size() >= 50 ? s : s + QString(50 - s.size(), u' '); }
-QString kolumn(const QString& s) { return s.size() >= 7 ? s : QString(7 - s.size(), u' ') + s; }
-QString fast(const QString& s, int n) { return s.size() >= n ? s.left(n) : s + QString(n - s.size(), u' '); }
-QString utfyllt(const QString& s, int n) { return s.size() >= n ? s : s + QString(n - s.size(), u' '); }
+QString pad50(const QString& s) {
+    return s.size() >= 50 ? s : s + QString(50 - s.size(), u' ');
+}
+QString kolumn(const QString& s) {
+    return s.size() >= 7 ? s : QString(7 - s.size(), u' ') + s;
+}
+QString fast(const QString& s, int n) {
+    return s.size() >= n ? s.left(n) : s + QString(n - s.size(), u' ');
+}
+QString utfyllt(const QString& s, int n) {
+    return s.size() >= n ? s : s + QString(n - s.size(), u' ');
+}
 
 class Komponist {
 public:
@@ -26,10 +36,14 @@ public:
 
     Rapport kor() {
         switch (V.vad) {
-        case 0: rapportMaltid(T.AktuellDag, T.AktuellMaltid); break;
+        case 0:
+            rapportMaltid(T.AktuellDag, T.AktuellMaltid);
+            break;
         case 1:
-            if (V.komprimerad) rapportDagKomprimerad(T.AktuellDag);
-            else rapportDag(T.AktuellDag);
+            if (V.komprimerad)
+                rapportDagKomprimerad(T.AktuellDag);
+            else
+                rapportDag(T.AktuellDag);
             break;
         default:
             if (V.komprimerad) {
@@ -103,7 +117,8 @@ private:
         rad(QString(), titel);
     }
     void summagrupp(const QString& forst, const QString& titel, const float* v) {
-        kolumngrupp(forst, titel, [&](QString& l, int s) { TalTill(l, v[s - 15], 7, nv(s).nvDecimaler); });
+        kolumngrupp(forst, titel,
+                    [&](QString& l, int s) { TalTill(l, v[s - 15], 7, nv(s).nvDecimaler); });
     }
 
     void naringsrubrik(const QString& titel, const QString& forst) {
@@ -119,8 +134,10 @@ private:
             const double g = x.gram;
             auto varde = [&](QString& l, int s) {
                 const double n = x.naring[s - 15];
-                if (n < -0.1) l += QLatin1StringView("      -");
-                else TalTill(l, n * g / 100, 7, nv(s).nvDecimaler);
+                if (n < -0.1)
+                    l += QLatin1StringView("      -");
+                else
+                    TalTill(l, n * g / 100, 7, nv(s).nvDecimaler);
             };
             std::size_t i = 0;
             auto sex = [&](QString& linje) {
@@ -135,16 +152,16 @@ private:
             if (!V.pris) {
                 const double a = x.portionsstorlek > 0.9f ? g / x.portionsstorlek : 0;
                 if (x.portionsstorlek > 0.9f && a > 0.01)
-                    mangd = Tal(a, 0, 2) + u' ' + x.enhet.text() + QStringLiteral(" = ") + Tal(g, 0, 0) +
-                            QStringLiteral(" gram");
+                    mangd = Tal(a, 0, 2) + u' ' + x.enhet.text() + QStringLiteral(" = ") +
+                            Tal(g, 0, 0) + QStringLiteral(" gram");
                 else
                     mangd = Tal(g, 0, 0) + QStringLiteral(" gram");
             } else {
                 mangd = Tal(g, 0, 0) + QStringLiteral(" gram");
                 const double k = x.kgpris * g / 1000;
                 if (k > 0.01 && x.kgpris > 0.01f)
-                    mangd = utfyllt(mangd, 21) + Kronor(k) + QStringLiteral(" kr   (") + Kronor(x.kgpris) +
-                            QStringLiteral(" kr/kg)");
+                    mangd = utfyllt(mangd, 21) + Kronor(k) + QStringLiteral(" kr   (") +
+                            Kronor(x.kgpris) + QStringLiteral(" kr/kg)");
             }
             m_buf.resize(0); // keeps the capacity
             m_buf += mangd;
@@ -163,13 +180,15 @@ private:
 
     void energirad(const float a[4], const QString& titel) {
         rad(QString(), titel);
-        QString l = QStringLiteral("Energifördelning: Protein ") + Tal(a[0], 3, 0) + QStringLiteral("%   Fett ") +
-                    Tal(a[1], 3, 0) + QStringLiteral("%     Kolhydrat ") + Tal(a[2], 3, 0) + u'%';
+        QString l = QStringLiteral("Energifördelning: Protein ") + Tal(a[0], 3, 0) +
+                    QStringLiteral("%   Fett ") + Tal(a[1], 3, 0) +
+                    QStringLiteral("%     Kolhydrat ") + Tal(a[2], 3, 0) + u'%';
         if (a[3] > 1.0f) l += QStringLiteral("     Alkohol ") + Tal(a[3], 3, 0) + u'%';
         rad(l, titel);
     }
 
-    void cirkel(const float a0, const float a1, const float a2, const float a3, const QString& titel) {
+    void cirkel(const float a0, const float a1, const float a2, const float a3,
+                const QString& titel) {
         R.Cirkeldata.push_back({{a0, a1, a2, a3}, titel});
     }
 
@@ -177,11 +196,13 @@ private:
     void stapelblock(int slag, int d, int m, const QString& titel) {
         rad(QString(), titel);
         rad(QString(), titel);
-        const QString slut = slag == 0 ? QString::fromUtf8(kRapportMaltidsnamn[m])
-                                       : (slag == 1 ? QString::fromUtf8(kDagnamn[d]) : QStringLiteral("Perioden"));
+        const QString slut =
+            slag == 0 ? QString::fromUtf8(kRapportMaltidsnamn[m])
+                      : (slag == 1 ? QString::fromUtf8(kDagnamn[d]) : QStringLiteral("Perioden"));
         rad(T.AktuellNormText + QStringLiteral("    ") + slut, titel);
         rad(QString(), titel);
-        rad(QStringLiteral("                                50%           100%          150%       %av rek.     Rek."),
+        rad(QStringLiteral("                                50%           100%          150%       "
+                           "%av rek.     Rek."),
             titel);
         rad(QString(), titel);
         for (int s : valda) {
@@ -192,9 +213,11 @@ private:
             if (slag == 0) {
                 v = T.R.MaltidSumma[d][m][p];
                 const float andel = T.Maltidsandel[m];
-                procent = andel > 0.001f ? Tal(T.R.MaltidProcent[d][m][p] / static_cast<double>(andel), 0, 0)
-                                         : QStringLiteral(" ");
-                krav = andel > 0.001f ? Tal(static_cast<double>(T.AktuellNorm[p]) * andel, 0, 0) : QStringLiteral(" ");
+                procent = andel > 0.001f
+                              ? Tal(T.R.MaltidProcent[d][m][p] / static_cast<double>(andel), 0, 0)
+                              : QStringLiteral(" ");
+                krav = andel > 0.001f ? Tal(static_cast<double>(T.AktuellNorm[p]) * andel, 0, 0)
+                                      : QStringLiteral(" ");
             } else if (slag == 1) {
                 v = T.R.DagSumma[d][p];
                 procent = Tal(T.R.DagProcent[d][p], 0, 0);
@@ -206,16 +229,17 @@ private:
             }
             const qsizetype blank = n.nvEtikett.indexOf(u' ');
             const QString enhet = blank >= 0 ? n.nvEtikett.mid(blank + 1) : QStringLiteral(" ");
-            rad(u'!' + n.nvNamn + u' ' + Tal(v, 0, n.nvDecimaler) + u' ' + enhet + QStringLiteral(" ?") + procent +
-                    u'&' + krav + u'@',
+            rad(u'!' + n.nvNamn + u' ' + Tal(v, 0, n.nvDecimaler) + u' ' + enhet +
+                    QStringLiteral(" ?") + procent + u'&' + krav + u'@',
                 titel);
         }
     }
 
     void maltidSummaBlock(int d, int m, const QString& titel) {
-        const QString forst = V.pris ? QStringLiteral("* Summa *            ") + Tal(T.R.MaltidKostnad[d][m], 0, 2) +
-                                           QStringLiteral(" kr")
-                                     : QStringLiteral("* Summa *");
+        const QString forst = V.pris
+                                  ? QStringLiteral("* Summa *            ") +
+                                        Tal(T.R.MaltidKostnad[d][m], 0, 2) + QStringLiteral(" kr")
+                                  : QStringLiteral("* Summa *");
         summagrupp(forst, titel, T.R.MaltidSumma[d][m]);
         maltidSlut(d, m, titel);
     }
@@ -231,7 +255,9 @@ private:
     void maltidKort(int d, int m, const QString& titel) {
         forsta(titel);
         if (V.pris) {
-            rad(QStringLiteral("Livsmedel                                             Gram      kr      kgpris"), titel);
+            rad(QStringLiteral("Livsmedel                                             Gram      kr "
+                               "     kgpris"),
+                titel);
             rad(QString(), titel);
             for (int r = 1; r < kRader; ++r) {
                 const Maltidsrad& x = T.Berakning[d][m][r];
@@ -240,14 +266,19 @@ private:
                 QString l = pad50(x.livsmedel.text().left(50)) + Tal(g, 6, 0);
                 const double k = x.kgpris * g / 1000;
                 if (k > 0.01 && x.kgpris > 0.01f)
-                    l += QStringLiteral("      ") + Kronor(k) + QStringLiteral("      ") + Kronor(x.kgpris);
+                    l += QStringLiteral("      ") + Kronor(k) + QStringLiteral("      ") +
+                         Kronor(x.kgpris);
                 rad(l, titel);
             }
             rad(QString(), titel);
-            rad(QStringLiteral("Pris: ") + Tal(T.R.MaltidKostnad[d][m], 0, 2) + QStringLiteral(" kr"), titel);
+            rad(QStringLiteral("Pris: ") + Tal(T.R.MaltidKostnad[d][m], 0, 2) +
+                    QStringLiteral(" kr"),
+                titel);
             rad(QString(), titel);
         } else {
-            rad(QStringLiteral("Livsmedel                                          Antal  Sort     Gram"), titel);
+            rad(QStringLiteral(
+                    "Livsmedel                                          Antal  Sort     Gram"),
+                titel);
             rad(QString(), titel);
             for (int r = 1; r < kRader; ++r) {
                 const Maltidsrad& x = T.Berakning[d][m][r];
@@ -255,7 +286,8 @@ private:
                 const double g = x.gram;
                 const double a = x.portionsstorlek > 0.9f ? g / x.portionsstorlek : 0;
                 const QString sort = a > 0.01 ? utfyllt(x.enhet.text(), 9) : QString(9, u' ');
-                rad(pad50(x.livsmedel.text().left(50)) + Tal(a, 5, 2) + QStringLiteral("  ") + sort + Tal(g, 6, 0),
+                rad(pad50(x.livsmedel.text().left(50)) + Tal(a, 5, 2) + QStringLiteral("  ") +
+                        sort + Tal(g, 6, 0),
                     titel);
             }
             rad(QString(), titel);
@@ -279,7 +311,8 @@ private:
         for (int m = 0; m < 4; ++m) {
             if (!(T.R.MaltidSumma[d][m][0] >= 1.0f)) continue;
             const QString namn = QString::fromUtf8(kRapportMaltidsnamn[m]);
-            summagrupp(V.pris ? namn + QStringLiteral("      ") + Tal(T.R.MaltidKostnad[d][m], 0, 2) + QStringLiteral(" kr")
+            summagrupp(V.pris ? namn + QStringLiteral("      ") +
+                                    Tal(T.R.MaltidKostnad[d][m], 0, 2) + QStringLiteral(" kr")
                               : namn,
                        titel, T.R.MaltidSumma[d][m]);
         }
@@ -289,7 +322,8 @@ private:
         if (!(T.R.DagSumma[d][0] >= 1.0f)) return;
         const QString titel = QString::fromUtf8(kDagnamn[d]);
         if (utforlig)
-            summagrupp(V.pris ? QStringLiteral("Summa          ") + Tal(T.R.DagKostnad[d], 0, 2) + QStringLiteral(" kr")
+            summagrupp(V.pris ? QStringLiteral("Summa          ") + Tal(T.R.DagKostnad[d], 0, 2) +
+                                    QStringLiteral(" kr")
                               : QStringLiteral("Summa"),
                        titel, T.R.DagSumma[d]);
         if (V.stapel) stapelblock(1, d, 0, titel);
@@ -313,7 +347,9 @@ private:
         for (int d = 0; d < 7; ++d) {
             if (!(T.R.DagSumma[d][0] >= 0.5f)) continue;
             const QString namn = QString::fromUtf8(kDagnamn[d]);
-            summagrupp(V.pris ? namn + QString(11, u' ') + Tal(T.R.DagKostnad[d], 0, 2) + QStringLiteral(" kr") : namn,
+            summagrupp(V.pris ? namn + QString(11, u' ') + Tal(T.R.DagKostnad[d], 0, 2) +
+                                    QStringLiteral(" kr")
+                              : namn,
                        titel, T.R.DagSumma[d]);
         }
     }
@@ -321,7 +357,8 @@ private:
     void periodBlock() {
         if (!(T.R.PeriodMedel[0] >= 1.0f)) return;
         const QString titel = QStringLiteral("Sammanställning");
-        summagrupp(V.pris ? QStringLiteral("Medelvärde      ") + Tal(T.R.MedelKostnad, 0, 2) + QStringLiteral(" kr")
+        summagrupp(V.pris ? QStringLiteral("Medelvärde      ") + Tal(T.R.MedelKostnad, 0, 2) +
+                                QStringLiteral(" kr")
                           : QStringLiteral("Medelvärde"),
                    titel, T.R.PeriodMedel);
         if (V.stapel) stapelblock(2, 0, 0, titel);
@@ -346,14 +383,16 @@ private:
         for (int m = 0; m < 4; ++m) {
             if (!(T.R.MaltidSumma[d][m][0] > 1.0f)) continue;
             nagon = true;
-            rad(QStringLiteral("*** ") + QString::fromUtf8(kRapportMaltidsnamn[m]) + QStringLiteral(" ***"), titel);
+            rad(QStringLiteral("*** ") + QString::fromUtf8(kRapportMaltidsnamn[m]) +
+                    QStringLiteral(" ***"),
+                titel);
             for (int r = 1; r < kRader; ++r) {
                 const Maltidsrad& x = T.Berakning[d][m][r];
                 if (x.livsmedel.antal() == 0) continue;
                 const double g = x.gram;
                 const double a = x.portionsstorlek > 0.9f ? g / x.portionsstorlek : 0;
-                rad(fast(x.livsmedel.text(), 62) + Tal(a, 8, 1) + QStringLiteral("  ") + fast(x.enhet.text(), 8) +
-                        Tal(g, 6, 0) + QStringLiteral(" gram"),
+                rad(fast(x.livsmedel.text(), 62) + Tal(a, 8, 1) + QStringLiteral("  ") +
+                        fast(x.enhet.text(), 8) + Tal(g, 6, 0) + QStringLiteral(" gram"),
                     titel);
             }
             rad(QString(), titel);
@@ -366,4 +405,6 @@ private:
 
 } // namespace
 
-Rapport KomponeraRapport(const Tillstand& t, const Rapportval& val) { return Komponist(t, val).kor(); }
+Rapport KomponeraRapport(const Tillstand& t, const Rapportval& val) {
+    return Komponist(t, val).kor();
+}

@@ -20,7 +20,8 @@ bool TolkaStapelrad(const QString& rad, Stapeldelar& ut) {
     ut.procenttal = procent.trimmed().toInt(&ok);
     if (!ok) ut.procenttal = 0;
     ut.krav = t.mid(j + 1, k - j - 1);
-    ut.procent = ut.procenttal > 0 ? QStringLiteral("   ") + procent + u'%' : QStringLiteral("       -");
+    ut.procent =
+        ut.procenttal > 0 ? QStringLiteral("   ") + procent + u'%' : QStringLiteral("       -");
     ut.stapelPx = 2.0 * ut.procenttal;
     ut.avkortad = false;
     if (ut.stapelPx > 370) {
@@ -42,7 +43,8 @@ Rapportlayout LaggUtRapport(const Rapport& r, const Layoutval& val) {
         sida = &L.sidor.back();
         y = Rapportlayout::kTopp;
     };
-    auto text = [&](double x, double yy, const QString& t, Layoutfont f, bool hoger = false, double b = 0) {
+    auto text = [&](double x, double yy, const QString& t, Layoutfont f, bool hoger = false,
+                    double b = 0) {
         Layoutdel d;
         d.slag = Layoutdel::Slag::Text;
         d.x = Rapportlayout::kVanster + x;
@@ -78,7 +80,9 @@ Rapportlayout LaggUtRapport(const Rapport& r, const Layoutval& val) {
             if (r.Cirkeldata[c].grupp != titel) continue;
             const float* a = r.Cirkeldata[c].andel;
             if (a[0] + a[1] + a[2] + a[3] > 10) {
-                verklig = {{QStringLiteral("Prot"), a[0]}, {QStringLiteral("Fett"), a[1]}, {QStringLiteral("Kolh"), a[2]}};
+                verklig = {{QStringLiteral("Prot"), a[0]},
+                           {QStringLiteral("Fett"), a[1]},
+                           {QStringLiteral("Kolh"), a[2]}};
                 vf = {0x008000, 0xFF0000, 0x0000FF};
                 if (a[3] > 1) {
                     verklig.push_back({QStringLiteral("Alko"), a[3]});
@@ -101,7 +105,9 @@ Rapportlayout LaggUtRapport(const Rapport& r, const Layoutval& val) {
         Layoutdel id = v;
         id.x = Rapportlayout::kVanster + 88.371;
         id.rubrik = QStringLiteral("Energifördelning, IDEAL");
-        id.bitar = {{QStringLiteral("Prot"), val.ideal[0]}, {QStringLiteral("Fett"), val.ideal[1]}, {QStringLiteral("Kolh"), val.ideal[2]}};
+        id.bitar = {{QStringLiteral("Prot"), val.ideal[0]},
+                    {QStringLiteral("Fett"), val.ideal[1]},
+                    {QStringLiteral("Kolh"), val.ideal[2]}};
         id.bitfarger = {0x008000, 0xFF0000, 0x0000FF};
         sida->delar.push_back(id);
         y += kFotband;
@@ -132,7 +138,8 @@ Rapportlayout LaggUtRapport(const Rapport& r, const Layoutval& val) {
             text(PxTillMm(8), y, s.etikett, vanlig);
             text(PxTillMm(510), y, s.procent, vanlig);
             text(PxTillMm(600), y, s.krav, vanlig);
-            if (s.stapelPx > 0) rekt(PxTillMm(140), y + 1.323, PxTillMm(s.stapelPx), 1.588, 0x0000FF);
+            if (s.stapelPx > 0)
+                rekt(PxTillMm(140), y + 1.323, PxTillMm(s.stapelPx), 1.588, 0x0000FF);
             rekt(PxTillMm(240), y, 0.4, 4.233, 0x000000);
             rekt(PxTillMm(340), y, 0.4, 4.763, 0x000000);
             rekt(PxTillMm(440), y, 0.4, 3.969, 0x000000);

@@ -30,9 +30,9 @@ struct Layoutdel {
 
 // One bar line of the report, split into its parts.
 struct Stapeldelar {
-    QString etikett;  // name, amount and unit
-    QString procent;  // the percent label as printed
-    QString krav;     // the requirement
+    QString etikett; // name, amount and unit
+    QString procent; // the percent label as printed
+    QString krav;    // the requirement
     int procenttal = 0;
     double stapelPx = 0; // bar width in report pixels
     bool avkortad = false;
@@ -40,7 +40,7 @@ struct Stapeldelar {
 bool TolkaStapelrad(const QString& rad, Stapeldelar& ut);
 
 struct Layoutsida {
-    int grupp = 0;      // index into the groups
+    int grupp = 0; // index into the groups
     std::vector<Layoutdel> delar;
 };
 
@@ -60,11 +60,13 @@ struct Rapportlayout {
 };
 
 // Report pixels (96 to the inch) in millimetres.
-constexpr double PxTillMm(double px) { return px * 25.4 / 96.0; }
+constexpr double PxTillMm(double px) {
+    return px * 25.4 / 96.0;
+}
 
 struct Layoutval {
-    QString rubrik;   // "Utskriftsrubrik", top right of every group
-    QString datum;    // the date at the top right
+    QString rubrik; // "Utskriftsrubrik", top right of every group
+    QString datum;  // the date at the top right
     bool tartor = false;
     float ideal[3] = {15, 30, 55};
 };

@@ -39,7 +39,8 @@ void ritaTarta(QPainter& p, const Layoutdel& d, double s) {
     rubrik.setPointSizeF(10);
     p.setFont(rubrik);
     p.setPen(Qt::black);
-    p.drawText(QRectF(ruta.left(), ruta.top(), ruta.width(), 6 * s), Qt::AlignHCenter | Qt::AlignTop, d.rubrik);
+    p.drawText(QRectF(ruta.left(), ruta.top(), ruta.width(), 6 * s),
+               Qt::AlignHCenter | Qt::AlignTop, d.rubrik);
     double summa = 0;
     for (const auto& b : d.bitar) summa += std::max(0.0f, b.second);
     const double diameter = std::min(ruta.width() * 0.55, ruta.height() - 9 * s);
@@ -60,7 +61,8 @@ void ritaTarta(QPainter& p, const Layoutdel& d, double s) {
         const double r = diameter / 2 + 4 * s;
         const QPointF pt(c.x() + r * std::cos(mitt), c.y() - r * std::sin(mitt));
         p.setFont(etikett);
-        const QString text = d.bitar[i].first + u' ' + QString::number(std::lround(andel * 100)) + QStringLiteral(" %");
+        const QString text = d.bitar[i].first + u' ' + QString::number(std::lround(andel * 100)) +
+                             QStringLiteral(" %");
         const QRectF tr(pt.x() - 12 * s, pt.y() - 2 * s, 24 * s, 4 * s);
         p.drawText(tr, Qt::AlignCenter, text);
         vinkel += span;
@@ -79,7 +81,9 @@ void RitaSida(QPainter& p, const Layoutsida& sida, double s) {
             p.setPen(Qt::black);
             const QFontMetricsF fm(f, p.device());
             if (d.hogerjusterad) {
-                p.drawText(QPointF((d.x + d.b) * s - fm.horizontalAdvance(d.text), d.y * s + fm.ascent()), d.text);
+                p.drawText(
+                    QPointF((d.x + d.b) * s - fm.horizontalAdvance(d.text), d.y * s + fm.ascent()),
+                    d.text);
             } else {
                 p.drawText(QPointF(d.x * s, d.y * s + fm.ascent()), d.text);
             }
@@ -88,19 +92,23 @@ void RitaSida(QPainter& p, const Layoutsida& sida, double s) {
         case Layoutdel::Slag::Rektangel:
             p.fillRect(QRectF(d.x * s, d.y * s, d.b * s, d.h * s), QColor(QRgb(d.farg)));
             break;
-        case Layoutdel::Slag::Tarta: ritaTarta(p, d, s); break;
+        case Layoutdel::Slag::Tarta:
+            ritaTarta(p, d, s);
+            break;
         }
     }
     p.restore();
 }
 
 bool RitaRapport(QPagedPaintDevice& enhet, const Rapportlayout& L) {
-    enhet.setPageSize(QPageSize(QSizeF(Rapportlayout::kBredd, Rapportlayout::kHojd), QPageSize::Millimeter));
+    enhet.setPageSize(
+        QPageSize(QSizeF(Rapportlayout::kBredd, Rapportlayout::kHojd), QPageSize::Millimeter));
     enhet.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     QPainter p;
     if (!p.begin(&enhet)) return false;
     // Device units per millimetre of the full page.
-    const double s = enhet.width() / (enhet.widthMM() > 0 ? static_cast<double>(enhet.widthMM()) : Rapportlayout::kBredd);
+    const double s = enhet.width() / (enhet.widthMM() > 0 ? static_cast<double>(enhet.widthMM())
+                                                          : Rapportlayout::kBredd);
     for (std::size_t i = 0; i < L.sidor.size(); ++i) {
         if (i > 0) enhet.newPage();
         RitaSida(p, L.sidor[i], s);
@@ -126,36 +134,52 @@ bool SkrivRapportPdf(const Rapportlayout& L, const QString& fil) {
 
 namespace {
 QString html(QString s) {
-    s.replace(u'&', QStringLiteral("&amp;")).replace(u'<', QStringLiteral("&lt;")).replace(u'>', QStringLiteral("&gt;"));
+    s.replace(u'&', QStringLiteral("&amp;"))
+        .replace(u'<', QStringLiteral("&lt;"))
+        .replace(u'>', QStringLiteral("&gt;"));
     return s;
 }
 
 QString svgTarta(const Layoutdel& d) {
-    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"300\" height=\"190\" viewBox=\"0 0 300 190\">"
-                                 "<text x=\"150\" y=\"14\" text-anchor=\"middle\" font-family=\"sans-serif\" font-size=\"12\">%1</text>")
+    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"300\" "
+                                 "height=\"190\" viewBox=\"0 0 300 190\">"
+                                 "<text x=\"150\" y=\"14\" text-anchor=\"middle\" "
+                                 "font-family=\"sans-serif\" font-size=\"12\">%1</text>")
                       .arg(html(d.rubrik));
     double summa = 0;
     for (const auto& b : d.bitar) summa += std::max(0.0f, b.second);
     double v = -90;
     for (std::size_t i = 0; i < d.bitar.size() && summa > 0; ++i) {
         const double andel = std::max(0.0f, d.bitar[i].second) / summa;
-        const double a0 = v * 3.14159265358979 / 180, a1 = (v + andel * 360) * 3.14159265358979 / 180;
+        const double a0 = v * 3.14159265358979 / 180,
+                     a1 = (v + andel * 360) * 3.14159265358979 / 180;
         const double cx = 150, cy = 100, r = 65;
-        const QString farg = QStringLiteral("#%1").arg(i < d.bitfarger.size() ? d.bitfarger[i] : 0x808080u, 6, 16, QLatin1Char('0'));
+        const QString farg = QStringLiteral("#%1").arg(
+            i < d.bitfarger.size() ? d.bitfarger[i] : 0x808080u, 6, 16, QLatin1Char('0'));
         if (andel >= 0.9999) {
-            svg += QStringLiteral("<circle cx=\"150\" cy=\"100\" r=\"65\" fill=\"%1\" stroke=\"black\"/>").arg(farg);
+            svg += QStringLiteral(
+                       "<circle cx=\"150\" cy=\"100\" r=\"65\" fill=\"%1\" stroke=\"black\"/>")
+                       .arg(farg);
         } else {
-            svg += QStringLiteral("<path d=\"M%1,%2 L%3,%4 A%5,%5 0 %6,1 %7,%8 Z\" fill=\"%9\" stroke=\"black\"/>")
-                       .arg(cx).arg(cy)
-                       .arg(cx + r * std::cos(a0), 0, 'f', 2).arg(cy + r * std::sin(a0), 0, 'f', 2)
-                       .arg(r).arg(andel > 0.5 ? 1 : 0)
-                       .arg(cx + r * std::cos(a1), 0, 'f', 2).arg(cy + r * std::sin(a1), 0, 'f', 2)
+            svg += QStringLiteral("<path d=\"M%1,%2 L%3,%4 A%5,%5 0 %6,1 %7,%8 Z\" fill=\"%9\" "
+                                  "stroke=\"black\"/>")
+                       .arg(cx)
+                       .arg(cy)
+                       .arg(cx + r * std::cos(a0), 0, 'f', 2)
+                       .arg(cy + r * std::sin(a0), 0, 'f', 2)
+                       .arg(r)
+                       .arg(andel > 0.5 ? 1 : 0)
+                       .arg(cx + r * std::cos(a1), 0, 'f', 2)
+                       .arg(cy + r * std::sin(a1), 0, 'f', 2)
                        .arg(farg);
         }
         const double am = (a0 + a1) / 2;
-        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\" font-family=\"sans-serif\" font-size=\"10\">%3 %4 %</text>")
-                   .arg(cx + (r + 18) * std::cos(am), 0, 'f', 1).arg(cy + (r + 14) * std::sin(am), 0, 'f', 1)
-                   .arg(html(d.bitar[i].first)).arg(std::lround(andel * 100));
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\" "
+                              "font-family=\"sans-serif\" font-size=\"10\">%3 %4 %</text>")
+                   .arg(cx + (r + 18) * std::cos(am), 0, 'f', 1)
+                   .arg(cy + (r + 14) * std::sin(am), 0, 'f', 1)
+                   .arg(html(d.bitar[i].first))
+                   .arg(std::lround(andel * 100));
         v += andel * 360;
     }
     return svg + QStringLiteral("</svg>");
@@ -163,13 +187,14 @@ QString svgTarta(const Layoutdel& d) {
 } // namespace
 
 bool SkrivRapportHtml(const Rapportlayout& L, const QString& fil) {
-    QString h = QStringLiteral("<!DOCTYPE html>\n<html lang=\"sv\">\n<head>\n<meta charset=\"utf-8\">\n"
-                               "<title>Nutrava utskrift</title>\n<style>\n"
-                               "body{font-family:'Courier New',monospace;font-size:9pt}\n"
-                               "section{page-break-before:always;margin-bottom:2em}\n"
-                               "h1{font-size:16pt;margin:0.3em 0}\n"
-                               "pre{margin:0;line-height:1.2}\n"
-                               ".stapel{display:block}\n</style>\n</head>\n<body>\n");
+    QString h =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"sv\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<title>Nutrava utskrift</title>\n<style>\n"
+                       "body{font-family:'Courier New',monospace;font-size:9pt}\n"
+                       "section{page-break-before:always;margin-bottom:2em}\n"
+                       "h1{font-size:16pt;margin:0.3em 0}\n"
+                       "pre{margin:0;line-height:1.2}\n"
+                       ".stapel{display:block}\n</style>\n</head>\n<body>\n");
     for (std::size_t g = 0; g < L.grupper.size(); ++g) {
         h += QStringLiteral("<section>\n");
         bool rubrik = false;
@@ -189,19 +214,28 @@ bool SkrivRapportHtml(const Rapportlayout& L, const QString& fil) {
             }
         }
         for (const auto& [linje, sida] : L.rader) {
-            if (sida < 0 || L.sidor[static_cast<std::size_t>(sida)].grupp != static_cast<int>(g)) continue;
+            if (sida < 0 || L.sidor[static_cast<std::size_t>(sida)].grupp != static_cast<int>(g))
+                continue;
             Stapeldelar st;
             if (TolkaStapelrad(linje, st)) {
                 tommaPre();
-                h += QStringLiteral("<svg class=\"stapel\" xmlns=\"http://www.w3.org/2000/svg\" width=\"680\" height=\"16\">"
-                                    "<text x=\"8\" y=\"12\" font-family=\"Courier New,monospace\" font-size=\"11\">%1</text>"
-                                    "<rect x=\"140\" y=\"5\" width=\"%2\" height=\"6\" fill=\"#0000FF\"/>"
-                                    "<rect x=\"240\" y=\"0\" width=\"1.5\" height=\"16\" fill=\"black\"/>"
-                                    "<rect x=\"340\" y=\"0\" width=\"1.5\" height=\"18\" fill=\"black\"/>"
-                                    "<rect x=\"440\" y=\"0\" width=\"1.5\" height=\"15\" fill=\"black\"/>"
-                                    "<text x=\"510\" y=\"12\" font-family=\"Courier New,monospace\" font-size=\"11\" xml:space=\"preserve\">%3</text>"
-                                    "<text x=\"600\" y=\"12\" font-family=\"Courier New,monospace\" font-size=\"11\">%4</text></svg>\n")
-                         .arg(html(st.etikett)).arg(st.stapelPx).arg(html(st.procent)).arg(html(st.krav));
+                h += QStringLiteral(
+                         "<svg class=\"stapel\" xmlns=\"http://www.w3.org/2000/svg\" width=\"680\" "
+                         "height=\"16\">"
+                         "<text x=\"8\" y=\"12\" font-family=\"Courier New,monospace\" "
+                         "font-size=\"11\">%1</text>"
+                         "<rect x=\"140\" y=\"5\" width=\"%2\" height=\"6\" fill=\"#0000FF\"/>"
+                         "<rect x=\"240\" y=\"0\" width=\"1.5\" height=\"16\" fill=\"black\"/>"
+                         "<rect x=\"340\" y=\"0\" width=\"1.5\" height=\"18\" fill=\"black\"/>"
+                         "<rect x=\"440\" y=\"0\" width=\"1.5\" height=\"15\" fill=\"black\"/>"
+                         "<text x=\"510\" y=\"12\" font-family=\"Courier New,monospace\" "
+                         "font-size=\"11\" xml:space=\"preserve\">%3</text>"
+                         "<text x=\"600\" y=\"12\" font-family=\"Courier New,monospace\" "
+                         "font-size=\"11\">%4</text></svg>\n")
+                         .arg(html(st.etikett))
+                         .arg(st.stapelPx)
+                         .arg(html(st.procent))
+                         .arg(html(st.krav));
             } else {
                 pre += html(linje) + u'\n';
             }
@@ -221,8 +255,12 @@ bool SkrivRapportHtml(const Rapportlayout& L, const QString& fil) {
     return ut.commit();
 }
 
-bool SkrivRapportRtf(const Rapportlayout&, const QString&) { return false; }
-bool SkrivRapportExcel(const Rapportlayout&, const QString&) { return false; }
+bool SkrivRapportRtf(const Rapportlayout&, const QString&) {
+    return false;
+}
+bool SkrivRapportExcel(const Rapportlayout&, const QString&) {
+    return false;
+}
 
 Rapportforhandsvisning::Rapportforhandsvisning(const Rapportlayout& L, QWidget* parent)
     : QDialog(parent), m_layout(L) {
@@ -243,13 +281,16 @@ Rapportforhandsvisning::Rapportforhandsvisning(const Rapportlayout& L, QWidget* 
     vanster->addWidget(skriv);
     yttre->addLayout(vanster);
     auto* skrivare = new QPrinter(QPrinter::HighResolution);
-    skrivare->setPageSize(QPageSize(QSizeF(Rapportlayout::kBredd, Rapportlayout::kHojd), QPageSize::Millimeter));
+    skrivare->setPageSize(
+        QPageSize(QSizeF(Rapportlayout::kBredd, Rapportlayout::kHojd), QPageSize::Millimeter));
     vy = new QPrintPreviewWidget(skrivare, this);
     vy->setObjectName(QStringLiteral("vy"));
     yttre->addWidget(vy, 1);
-    connect(vy, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { RitaRapport(*p, m_layout); });
+    connect(vy, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* p) { RitaRapport(*p, m_layout); });
     connect(disposition, &QListWidget::currentRowChanged, this, [this](int g) {
-        if (g >= 0 && g < static_cast<int>(m_layout.grupper.size())) vy->setCurrentPage(m_layout.grupper[static_cast<std::size_t>(g)].forstaSida + 1);
+        if (g >= 0 && g < static_cast<int>(m_layout.grupper.size()))
+            vy->setCurrentPage(m_layout.grupper[static_cast<std::size_t>(g)].forstaSida + 1);
     });
     connect(sok, &QLineEdit::returnPressed, this, [this] { sokText(sok->text()); });
     connect(skriv, &QPushButton::clicked, this, [this] {

@@ -16,7 +16,8 @@ QFont FastBreddFont(int pixlar) {
     return f;
 }
 
-std::vector<Utskriftsrad> SkrivTextrader(QPrinter& skrivare, const QFont& font, const QStringList& rader) {
+std::vector<Utskriftsrad> SkrivTextrader(QPrinter& skrivare, const QFont& font,
+                                         const QStringList& rader) {
     std::vector<Utskriftsrad> ut;
     QPainter p;
     if (!p.begin(&skrivare)) return ut;

@@ -15,7 +15,8 @@ struct Utskriftsrad {
 };
 
 // Prints the lines; returns where each drawn line went.
-std::vector<Utskriftsrad> SkrivTextrader(QPrinter& skrivare, const QFont& font, const QStringList& rader);
+std::vector<Utskriftsrad> SkrivTextrader(QPrinter& skrivare, const QFont& font,
+                                         const QStringList& rader);
 
 // The whole command: print dialog, then font dialog (either cancel stops),
 // then the lines.

@@ -9,7 +9,8 @@
 TFormUt::TFormUt(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TFormUt"));
     setWindowTitle(QStringLiteral("Så här kommer utskriften att se ut."));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
     setFixedSize(640, 463);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -27,7 +28,9 @@ TFormUt::TFormUt(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegistreraFonster(this);
 }
 
-TFormUt::~TFormUt() { AvregistreraFonster(this); }
+TFormUt::~TFormUt() {
+    AvregistreraFonster(this);
+}
 
 void TFormUt::Fyll(const QStringList& rader) {
     Memo1->setPlainText(rader.join(u'\n'));
@@ -36,8 +39,14 @@ void TFormUt::Fyll(const QStringList& rader) {
     Memo1->setFocus();
 }
 
-QStringList TFormUt::rader() const { return Memo1->toPlainText().split(u'\n'); }
+QStringList TFormUt::rader() const {
+    return Memo1->toPlainText().split(u'\n');
+}
 
-void TFormUt::UtskriftButtonClick() { SkrivUtText(rader(), this); }
+void TFormUt::UtskriftButtonClick() {
+    SkrivUtText(rader(), this);
+}
 
-void TFormUt::FormUtCloseClick() { hide(); }
+void TFormUt::FormUtCloseClick() {
+    hide();
+}

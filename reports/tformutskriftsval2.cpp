@@ -54,23 +54,29 @@ TFormUtskriftsval2::TFormUtskriftsval2(QWidget* parent) : QWidget(parent, Qt::Wi
     pal.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB));
     setPalette(pal);
     RadioGroup1 = radiogrupp(this, "RadioGroup1", QStringLiteral("Vad ska skrivas ut?"),
-                             {QStringLiteral("Aktuell måltid"), QStringLiteral("Aktuell dag"), QStringLiteral("Alla dagar")},
+                             {QStringLiteral("Aktuell måltid"), QStringLiteral("Aktuell dag"),
+                              QStringLiteral("Alla dagar")},
                              vad, 8, 8, 355);
-    RadioGroup2 = radiogrupp(this, "RadioGroup2", QStringLiteral("Hur detaljerad ska utskriften vara?"),
-                             {QStringLiteral("Alla livsmedel i detalj"), QStringLiteral("Endast måltidssummor"),
-                              QStringLiteral("Endast dagsummor"), QStringLiteral("Endast periodsumma")},
-                             detalj, 8, 94, 355);
+    RadioGroup2 = radiogrupp(
+        this, "RadioGroup2", QStringLiteral("Hur detaljerad ska utskriften vara?"),
+        {QStringLiteral("Alla livsmedel i detalj"), QStringLiteral("Endast måltidssummor"),
+         QStringLiteral("Endast dagsummor"), QStringLiteral("Endast periodsumma")},
+        detalj, 8, 94, 355);
     CheckBoxDiagram = ruta(this, "CheckBoxDiagram", QStringLiteral("Stapeldiagram"), true, 16, 200);
-    CheckBoxFettsammansattning = ruta(this, "CheckBoxFettsammansattning", QStringLiteral("Skriv fettsammansättning"), true, 16, 222);
+    CheckBoxFettsammansattning = ruta(this, "CheckBoxFettsammansattning",
+                                      QStringLiteral("Skriv fettsammansättning"), true, 16, 222);
     CheckBoxPris = ruta(this, "CheckBoxPris", QStringLiteral("Skriv pris"), false, 16, 244);
-    CheckBoxKomprimerad = ruta(this, "CheckBoxKomprimerad", QStringLiteral("Komprimerad utskrift"), false, 16, 266);
+    CheckBoxKomprimerad =
+        ruta(this, "CheckBoxKomprimerad", QStringLiteral("Komprimerad utskrift"), false, 16, 266);
     CheckBox1 = ruta(this, "CheckBox1", QStringLiteral("Utskrift till fil"), false, 16, 292);
-    RadioGroup3 = radiogrupp(this, "RadioGroup3", QStringLiteral("Vilken typ av fil vill du skriva ut till?"),
-                             {QStringLiteral("Acrobat Reader (PDF)"), QStringLiteral("Word (RTF)"), QStringLiteral("Excel"),
-                              QStringLiteral("Internet (HTML)")},
-                             filtyp, 8, 314, 355);
+    RadioGroup3 =
+        radiogrupp(this, "RadioGroup3", QStringLiteral("Vilken typ av fil vill du skriva ut till?"),
+                   {QStringLiteral("Acrobat Reader (PDF)"), QStringLiteral("Word (RTF)"),
+                    QStringLiteral("Excel"), QStringLiteral("Internet (HTML)")},
+                   filtyp, 8, 314, 355);
     RadioGroup3->setEnabled(false);
-    CheckBoxCirkeldiagram = ruta(this, "CheckBoxCirkeldiagram", QStringLiteral("Cirkeldiagram"), false, 16, 416);
+    CheckBoxCirkeldiagram =
+        ruta(this, "CheckBoxCirkeldiagram", QStringLiteral("Cirkeldiagram"), false, 16, 416);
     CheckBoxCirkeldiagram->setEnabled(false);
     Label1 = new QLabel(QStringLiteral("Utskriftsrubrik"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -82,12 +88,15 @@ TFormUtskriftsval2::TFormUtskriftsval2(QWidget* parent) : QWidget(parent, Qt::Wi
     ButtonSkriv->setObjectName(QStringLiteral("ButtonSkriv"));
     ButtonSkriv->setGeometry(270, 470, 90, 25);
     connect(CheckBox1, &QCheckBox::clicked, this, &TFormUtskriftsval2::CheckBox1Click);
-    connect(CheckBoxKomprimerad, &QCheckBox::clicked, this, &TFormUtskriftsval2::CheckBoxKomprimeradClick);
+    connect(CheckBoxKomprimerad, &QCheckBox::clicked, this,
+            &TFormUtskriftsval2::CheckBoxKomprimeradClick);
     connect(ButtonSkriv, &QPushButton::clicked, this, &TFormUtskriftsval2::ButtonSkrivClick);
     RegistreraFonster(this);
 }
 
-TFormUtskriftsval2::~TFormUtskriftsval2() { AvregistreraFonster(this); }
+TFormUtskriftsval2::~TFormUtskriftsval2() {
+    AvregistreraFonster(this);
+}
 
 void TFormUtskriftsval2::CheckBox1Click() {
     const bool fil = CheckBox1->isChecked();
@@ -126,18 +135,27 @@ void TFormUtskriftsval2::ButtonSkrivClick() {
         return;
     }
     static const char* const tillagg[4] = {".pdf", ".rtf", ".xlsx", ".html"};
-    static const char* const filter[4] = {"PDF (*.pdf)", "RTF (*.rtf)", "Excel (*.xlsx)", "HTML (*.html)"};
+    static const char* const filter[4] = {"PDF (*.pdf)", "RTF (*.rtf)", "Excel (*.xlsx)",
+                                          "HTML (*.html)"};
     const int typ = filtyp->checkedId();
-    const QString fil = Dialoger::SparaFil(QStringLiteral("Skriv till fil"), G.Dialogkatalog,
-                                           QString::fromLatin1(filter[typ]),
-                                           QStringLiteral("Nutrava utskrift") + QString::fromLatin1(tillagg[typ]));
+    const QString fil = Dialoger::SparaFil(
+        QStringLiteral("Skriv till fil"), G.Dialogkatalog, QString::fromLatin1(filter[typ]),
+        QStringLiteral("Nutrava utskrift") + QString::fromLatin1(tillagg[typ]));
     if (fil.isEmpty()) return;
     bool ok = false;
     switch (typ) {
-    case 0: ok = SkrivRapportPdf(senaste, fil); break;
-    case 1: ok = SkrivRapportRtf(senaste, fil); break;
-    case 2: ok = SkrivRapportExcel(senaste, fil); break;
-    default: ok = SkrivRapportHtml(senaste, fil); break;
+    case 0:
+        ok = SkrivRapportPdf(senaste, fil);
+        break;
+    case 1:
+        ok = SkrivRapportRtf(senaste, fil);
+        break;
+    case 2:
+        ok = SkrivRapportExcel(senaste, fil);
+        break;
+    default:
+        ok = SkrivRapportHtml(senaste, fil);
+        break;
     }
     if (!ok) Dialoger::Meddelande(QStringLiteral("Kan ej skriva filen %1.").arg(fil));
 }

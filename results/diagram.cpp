@@ -51,9 +51,12 @@ Stapeldata BeraknaStaplar(const Tillstand& t) {
 
 QString DiagramRubrikText(int niva, const QString& maltidsnamn, const QString& dagtext) {
     switch (niva) {
-    case 0: return QStringLiteral("Näring i % av behovet för ") + maltidsnamn + u' ' + dagtext;
-    case 1: return QStringLiteral("Näring i % av behovet för hela ") + dagtext;
-    default: return QStringLiteral("Näring i % av dagsbehovet för perioden");
+    case 0:
+        return QStringLiteral("Näring i % av behovet för ") + maltidsnamn + u' ' + dagtext;
+    case 1:
+        return QStringLiteral("Näring i % av behovet för hela ") + dagtext;
+    default:
+        return QStringLiteral("Näring i % av dagsbehovet för perioden");
     }
 }
 
@@ -68,9 +71,15 @@ std::vector<Tartbit> VerkligTart(const Tillstand& t) {
     float a[4];
     for (int k = 0; k < 4; ++k) {
         switch (t.AktuellNiva) {
-        case 0: a[k] = t.R.MaltidEnergiandel[k][t.AktuellDag][t.AktuellMaltid]; break;
-        case 1: a[k] = t.R.DagEnergiandel[k][t.AktuellDag]; break;
-        default: a[k] = t.R.PeriodEnergiandel[k]; break;
+        case 0:
+            a[k] = t.R.MaltidEnergiandel[k][t.AktuellDag][t.AktuellMaltid];
+            break;
+        case 1:
+            a[k] = t.R.DagEnergiandel[k][t.AktuellDag];
+            break;
+        default:
+            a[k] = t.R.PeriodEnergiandel[k];
+            break;
         }
     }
     std::vector<Tartbit> ut;
@@ -89,9 +98,15 @@ std::vector<Tartbit> IdealTart(const Tillstand& t) {
                             {QStringLiteral("Kolh"), t.IdealEnergi[2], 0x008000}};
     float alko;
     switch (t.AktuellNiva) {
-    case 0: alko = t.R.MaltidEnergiandel[3][t.AktuellDag][t.AktuellMaltid]; break;
-    case 1: alko = t.R.DagEnergiandel[3][t.AktuellDag]; break;
-    default: alko = t.R.PeriodEnergiandel[3]; break;
+    case 0:
+        alko = t.R.MaltidEnergiandel[3][t.AktuellDag][t.AktuellMaltid];
+        break;
+    case 1:
+        alko = t.R.DagEnergiandel[3][t.AktuellDag];
+        break;
+    default:
+        alko = t.R.PeriodEnergiandel[3];
+        break;
     }
     if (alko > 1.0f) ut.push_back({QStringLiteral("Alko max"), 5.0f, 0xFFFF00});
     return ut;

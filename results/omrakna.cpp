@@ -26,7 +26,9 @@ void Energiandel(const float* v, int alkoholfaktor, float ut[4]) {
 namespace {
 // Terms are evaluated in double; every stored value, partial sums included,
 // is a 32-bit float, as the result arrays hold them.
-inline float f(double x) { return static_cast<float>(x); }
+inline float f(double x) {
+    return static_cast<float>(x);
+}
 } // namespace
 
 void BeraknaResultat(Tillstand& t) {
@@ -51,8 +53,7 @@ void BeraknaResultat(Tillstand& t) {
         r.PeriodKostnad = r.PeriodKostnad + r.DagKostnad[d];
         if (r.DagKostnad[d] > 0.01f) ++kostnadsdagar;
     }
-    r.MedelKostnad =
-        kostnadsdagar >= 1 ? f(double(r.PeriodKostnad) / kostnadsdagar) : 0.0f;
+    r.MedelKostnad = kostnadsdagar >= 1 ? f(double(r.PeriodKostnad) / kostnadsdagar) : 0.0f;
 
     // 3, 4, 5
     std::memset(r.MaltidProcent, 0, sizeof r.MaltidProcent);
@@ -74,8 +75,7 @@ void BeraknaResultat(Tillstand& t) {
                 if (mr.tom()) continue;
                 const double g = mr.gram;
                 float* andel = r.RadProcent[d][m][rad];
-                for (int p = 0; p < kNaring; ++p)
-                    summa[p] = f(summa[p] + 0.01 * g * mr.naring[p]);
+                for (int p = 0; p < kNaring; ++p) summa[p] = f(summa[p] + 0.01 * g * mr.naring[p]);
                 for (int p = 0; p < kNaring; ++p) andel[p] = f(g * mr.naring[p] * invers[p]);
             }
             for (int p = 0; p < kNaring; ++p) dag[p] = dag[p] + summa[p];
@@ -127,8 +127,8 @@ void Omrakna() {
     BeraknaResultat(G);
     // A copy, so that a display may register or drop displays while it runs.
     const Visningar v = OmraknaVisningar();
-    for (const auto* f : {&v.VisaMaltid, &v.DiagramRubrik, &v.RitaDiagram, &v.AktivDiagram,
-                          &v.Salt, &v.Markorer}) {
+    for (const auto* f :
+         {&v.VisaMaltid, &v.DiagramRubrik, &v.RitaDiagram, &v.AktivDiagram, &v.Salt, &v.Markorer}) {
         if (*f) (*f)();
     }
 }

@@ -7,8 +7,8 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <cmath>
 
@@ -112,14 +112,18 @@ void Stapeldiagram::ritaSida() {
             v.reserve(sizeNu);
             for (int i = 0; i < sizeNu; ++i) {
                 const int k = forsta + (sizeNu - 1 - i);
-                v << (k < n ? m_data.varden[static_cast<std::size_t>(k)][static_cast<std::size_t>(s)] : 0.0);
+                v << (k < n
+                          ? m_data.varden[static_cast<std::size_t>(k)][static_cast<std::size_t>(s)]
+                          : 0.0);
             }
             set->remove(0, set->count());
             set->append(v);
         } else {
             for (int i = 0; i < sizeNu; ++i) {
                 const int k = forsta + (sizeNu - 1 - i);
-                const qreal v = k < n ? m_data.varden[static_cast<std::size_t>(k)][static_cast<std::size_t>(s)] : 0.0;
+                const qreal v =
+                    k < n ? m_data.varden[static_cast<std::size_t>(k)][static_cast<std::size_t>(s)]
+                          : 0.0;
                 if (set->at(i) != v) set->replace(i, v);
             }
         }

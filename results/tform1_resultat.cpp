@@ -77,8 +77,8 @@ void TForm1::SpeedButtonNivaClick(int niva) {
     static const char* const dagfarger[4] = {"blue", "red", "green", "fuchsia"};
     QToolButton* maltider[4] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4};
     for (int m = 0; m < 4; ++m)
-        maltider[m]->setStyleSheet(niva == 1 ? QStringLiteral("color: %1").arg(QLatin1String(dagfarger[m]))
-                                             : QString());
+        maltider[m]->setStyleSheet(
+            niva == 1 ? QStringLiteral("color: %1").arg(QLatin1String(dagfarger[m])) : QString());
     Omrakna();
     VisaMaltid();
 }

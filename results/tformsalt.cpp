@@ -39,9 +39,10 @@ TFormSalt::TFormSalt(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowS
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setStyleSheet(QStringLiteral("color: blue"));
-    Memo1->setPlainText(QStringLiteral("Kvinnor bör äta högst 6 gram salt per dag och män högst 7 "
-                                       "gram.\nEn ytterligare sänkning till 5-6 gram salt per dag är "
-                                       "önskvärd."));
+    Memo1->setPlainText(
+        QStringLiteral("Kvinnor bör äta högst 6 gram salt per dag och män högst 7 "
+                       "gram.\nEn ytterligare sänkning till 5-6 gram salt per dag är "
+                       "önskvärd."));
     Memo1->setGeometry(8, 8, 584, 52);
     auto etikett = [this](const char* namn, const char* text, int y) {
         auto* l = new QLabel(QString::fromUtf8(text), this);
@@ -56,11 +57,13 @@ TFormSalt::TFormSalt(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowS
     ruta(this, "EditKvinnaLite", QStringLiteral("     < 4 g  För lite"), "red", 0, 4, 80);
     ruta(this, "EditKvinnaBra", QStringLiteral("  5 - 6 g"), "lime", 4, 6, 80);
     ruta(this, "EditKvinnaGrans", QStringLiteral("  7 g"), "yellow", 6, 7, 80);
-    ruta(this, "EditKvinnaMycket", QStringLiteral("                     > 7 gram   För mycket"), "red", 7, -1, 80);
+    ruta(this, "EditKvinnaMycket", QStringLiteral("                     > 7 gram   För mycket"),
+         "red", 7, -1, 80);
     ruta(this, "EditManLite", QStringLiteral("        < 4 g För lite"), "red", 0, 4, 160);
     ruta(this, "EditManBra", QStringLiteral("       5 - 7 g"), "lime", 4, 7, 160);
     ruta(this, "EditManGrans", QStringLiteral("  8 g"), "yellow", 7, 8, 160);
-    ruta(this, "EditManMycket", QStringLiteral("              > 8 gram   För mycket"), "red", 8, -1, 160);
+    ruta(this, "EditManMycket", QStringLiteral("              > 8 gram   För mycket"), "red", 8, -1,
+         160);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 20);
@@ -80,7 +83,8 @@ void TFormSalt::Uppdatera() {
     const Saltvisning s = BeraknaSalt(G);
     // The bar's range limits what it shows.
     ProgressBar1->setValue(s.stapel < 0 ? 0 : (s.stapel > 20 ? 20 : s.stapel));
-    Memo1->setPlainText(QStringLiteral("Kvinnor bör minska intaget av salt till 6 gram per dag, män "
-                                       "till 7 gram.\n") +
-                        s.rad);
+    Memo1->setPlainText(
+        QStringLiteral("Kvinnor bör minska intaget av salt till 6 gram per dag, män "
+                       "till 7 gram.\n") +
+        s.rad);
 }

@@ -9,7 +9,9 @@
 
 #include <stdexcept>
 
-QString DataKatalog() { return QStringLiteral(NUTRAVA_KALLKOD "/data"); }
+QString DataKatalog() {
+    return QStringLiteral(NUTRAVA_KALLKOD "/data");
+}
 
 QString ReferensdataKatalog() {
     const QString d = QStringLiteral(NUTRAVA_KALLKOD "/../shared/data");
@@ -78,11 +80,12 @@ std::vector<FixLivsmedel> StandardLivsmedel() {
 }
 
 std::vector<FixLivsmedel> GenereradeLivsmedel(int n) {
-    static const char* const ord[] = {"Äpple", "Banan", "Morot", "Ost", "Mjölk", "Bröd", "Soppa",
-                                      "Gröt", "Lax", "Kyckling", "Ärter", "Öl", "Potatis", "Smör"};
-    static const char* const bild[] = {"Mjölk", "Ost", "Matfett", "Bröd", "Spannmål", "Potatis",
-                                       "Rotfrukter", "Kött", "Fisk", "Grönsaker", "Frukt,bär",
-                                       "Drycker", "Övrigt"};
+    static const char* const ord[] = {"Äpple", "Banan", "Morot",   "Ost", "Mjölk",
+                                      "Bröd",  "Soppa", "Gröt",    "Lax", "Kyckling",
+                                      "Ärter", "Öl",    "Potatis", "Smör"};
+    static const char* const bild[] = {"Mjölk",     "Ost",        "Matfett", "Bröd", "Spannmål",
+                                       "Potatis",   "Rotfrukter", "Kött",    "Fisk", "Grönsaker",
+                                       "Frukt,bär", "Drycker",    "Övrigt"};
     std::vector<FixLivsmedel> v;
     v.reserve(static_cast<std::size_t>(n));
     unsigned x = 12345;
@@ -90,9 +93,10 @@ std::vector<FixLivsmedel> GenereradeLivsmedel(int n) {
     for (int i = 1; i <= n; ++i) {
         FixLivsmedel f;
         f.kod = QString::number(i);
-        f.namn = QStringLiteral("%1 %2 %3")
-                     .arg(QString::fromUtf8(ord[slump() % 14]), QString::fromUtf8(ord[slump() % 14]))
-                     .arg(slump() % 1000);
+        f.namn =
+            QStringLiteral("%1 %2 %3")
+                .arg(QString::fromUtf8(ord[slump() % 14]), QString::fromUtf8(ord[slump() % 14]))
+                .arg(slump() % 1000);
         f.grupp1 = QStringLiteral("Grupp %1").arg(slump() % 28);
         f.grupp2 = QString::fromUtf8(bild[slump() % 13]);
         f.portion = 50.0 + slump() % 200;
@@ -116,13 +120,16 @@ Arbetskatalog::Arbetskatalog(const std::vector<FixLivsmedel>& foods, bool medTex
         if (fel.isEmpty()) fel = SkrivNormtabell(m_dir.path(), rader);
         if (!fel.isEmpty()) throw std::runtime_error(fel.toStdString());
         for (const char* n : {"nvnamn.txt", "nvval.txt", "aktiv.txt", "info.txt"})
-            QFile::copy(DataKatalog() + u'/' + QString::fromLatin1(n), m_dir.filePath(QString::fromLatin1(n)));
+            QFile::copy(DataKatalog() + u'/' + QString::fromLatin1(n),
+                        m_dir.filePath(QString::fromLatin1(n)));
     }
     m_foreg = QDir::currentPath();
     QDir::setCurrent(m_dir.path());
 }
 
-Arbetskatalog::~Arbetskatalog() { QDir::setCurrent(m_foreg); }
+Arbetskatalog::~Arbetskatalog() {
+    QDir::setCurrent(m_foreg);
+}
 
 void Arbetskatalog::skriv(const QString& namn, const QByteArray& innehall) const {
     QFile f(m_dir.filePath(namn));

@@ -17,7 +17,7 @@ struct FixLivsmedel {
     QString enhet = QStringLiteral("port");
     QVariant portion = 100.0;
     QString kgpris;
-    std::map<int, double> naring; // by slot 15..65
+    std::map<int, double> naring;                    // by slot 15..65
     std::vector<std::pair<QString, double>> enheter; // enhet1..4 with grams
 };
 
@@ -62,4 +62,6 @@ QString DataKatalog();
 QString ReferensdataKatalog();
 
 // Readable QStrings in test failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

@@ -16,8 +16,9 @@ TEST(Aktivitet, Grundforbrukning) {
         float vikt;
         int kon;
         float kcal;
-    } fall[] = {{15, 55, 0, 1417.0f}, {40, 70, 1, 1691.0f}, {2, 12, 1, 676.8f},  {10, 30, 0, 1174.0f},
-                {25, 60, 0, 1378.0f}, {70, 80, 1, 1567.0f}, {0, 4, 0, 193.0f},   {110, 50, 0, 1121.0f}};
+    } fall[] = {{15, 55, 0, 1417.0f}, {40, 70, 1, 1691.0f}, {2, 12, 1, 676.8f},
+                {10, 30, 0, 1174.0f}, {25, 60, 0, 1378.0f}, {70, 80, 1, 1567.0f},
+                {0, 4, 0, 193.0f},    {110, 50, 0, 1121.0f}};
     for (const auto& f : fall) {
         float k = 0;
         ASSERT_TRUE(BeraknaGrundforbrukning(f.alder, f.vikt, f.kon, k)) << f.alder;
@@ -139,9 +140,14 @@ TEST(Aktivitetslista, OkaMinskaOchTaBort) {
         const char* fore;
         const char* efter;
         bool kvar;
-    } fall[] = {{"20", "10", true}, {"14", "13", true}, {"2", "1", true}, {"1", "1", false}, {"1,5", "1", true}};
+    } fall[] = {{"20", "10", true},
+                {"14", "13", true},
+                {"2", "1", true},
+                {"1", "1", false},
+                {"1,5", "1", true}};
     for (const auto& f : fall) {
-        l.rader[1] = {QStringLiteral("Gå"), QStringLiteral("3"), QString::fromLatin1(f.fore), {}, {}};
+        l.rader[1] = {
+            QStringLiteral("Gå"), QStringLiteral("3"), QString::fromLatin1(f.fore), {}, {}};
         EXPECT_EQ(MinskaMinuter(l, 1), f.kvar) << f.fore;
         EXPECT_EQ(l.rader[1].minuter, QString::fromLatin1(f.efter)) << f.fore;
     }
@@ -161,7 +167,8 @@ TEST(Aktivitetslista, OkaMinskaOchTaBort) {
 TEST(Aktivitetslista, FyrtiondeAktivitetenLaggsInteTill) {
     Aktivitetslista l;
     Aktivitetsvarden v;
-    for (int i = 1; i <= 39; ++i) EXPECT_EQ(LaggTillAktivitet(l, v, QStringLiteral("Gå"), QStringLiteral("3")), i);
+    for (int i = 1; i <= 39; ++i)
+        EXPECT_EQ(LaggTillAktivitet(l, v, QStringLiteral("Gå"), QStringLiteral("3")), i);
     EXPECT_EQ(LaggTillAktivitet(l, v, QStringLiteral("Spring"), QStringLiteral("8")), 0);
     EXPECT_EQ(l.rader[1].minuter, QStringLiteral("30"));
 }
@@ -251,10 +258,12 @@ TEST(AktivTxt, LevereradTabell) {
 
 TEST(AktivitetsUtskrift, Kolumnbredder) {
     Aktivitetslista l;
-    l.rader[1] = {QStringLiteral("Cykla"), QStringLiteral("7"), QStringLiteral("30"), QStringLiteral("3.15"), QStringLiteral("95")};
-    const QStringList r = AktivitetsUtskrift(l, QStringLiteral("Min dag"), QStringLiteral("2026-12-11"),
-                                             QStringLiteral("Grundförbrukn. kcal"), QStringLiteral("1417"),
-                                             QStringLiteral("Aktivitet kcal"), QStringLiteral("95"));
+    l.rader[1] = {QStringLiteral("Cykla"), QStringLiteral("7"), QStringLiteral("30"),
+                  QStringLiteral("3.15"), QStringLiteral("95")};
+    const QStringList r =
+        AktivitetsUtskrift(l, QStringLiteral("Min dag"), QStringLiteral("2026-12-11"),
+                           QStringLiteral("Grundförbrukn. kcal"), QStringLiteral("1417"),
+                           QStringLiteral("Aktivitet kcal"), QStringLiteral("95"));
     EXPECT_EQ(r[0], QStringLiteral("Min dag   2026-12-11"));
     EXPECT_EQ(r[2], QStringLiteral("AKTIVITETSLISTA för Kvinna 15 år  55 kg"));
     EXPECT_EQ(r[4].size(), 41 + 1 + 10 + 1 + 8 + 1 + 10);

@@ -19,8 +19,8 @@ protected:
         OmraknaVisningar() = {};
     }
     // A food row with the given grams and nutrients by slot.
-    static Maltidsrad& rad(int d, int m, int r, float gram, std::initializer_list<std::pair<int, float>> naring,
-                           float kgpris = 0) {
+    static Maltidsrad& rad(int d, int m, int r, float gram,
+                           std::initializer_list<std::pair<int, float>> naring, float kgpris = 0) {
         Maltidsrad& x = G.Berakning[d][m][r];
         x.kod.satt(QStringLiteral("%1").arg(100 + r));
         x.gram = gram;
@@ -69,8 +69,8 @@ TEST_F(Berakning, PeriodmedelRaknarDagarOver10kJ) {
 }
 
 TEST_F(Berakning, Kostnad) {
-    rad(0, 0, 1, 1000, {}, 40);    // 40 kr
-    rad(1, 2, 1, 1, {}, 5);        // 0.005 kr: not a counted day
+    rad(0, 0, 1, 1000, {}, 40); // 40 kr
+    rad(1, 2, 1, 1, {}, 5);     // 0.005 kr: not a counted day
     BeraknaResultat(G);
     EXPECT_FLOAT_EQ(G.R.PeriodKostnad, 40.005f);
     EXPECT_FLOAT_EQ(G.R.MedelKostnad, 40.005f);
@@ -149,7 +149,8 @@ TEST_F(Berakning, SummornaAckumulerasIEnkelPrecision) {
 TEST_F(Berakning, TomRadRaknasInteOchAllaTommaGerNoll) {
     for (int d = 0; d < kDagar; ++d)
         for (int m = 0; m < kMaltider; ++m)
-            for (int r = 1; r < kRader; ++r) rad(d, m, r, 100, {{15, 500}, {19, 5}, {20, 5}, {21, 5}}, 10);
+            for (int r = 1; r < kRader; ++r)
+                rad(d, m, r, 100, {{15, 500}, {19, 5}, {20, 5}, {21, 5}}, 10);
     BeraknaResultat(G);
     EXPECT_GT(G.R.PeriodMedel[0], 0.0f);
     // A row whose code is "0" is empty whatever its other fields hold.

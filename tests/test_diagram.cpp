@@ -14,12 +14,16 @@ protected:
     void SetUp() override {
         G.aterstall();
         QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
-        G.NvKatalog[28] = {QStringLiteral("Vit-C"), QStringLiteral("Vit-C mg"), QStringLiteral("mg"), 0};
-        G.NvKatalog[15] = {QStringLiteral("Energi"), QStringLiteral("Energi kJ"), QStringLiteral("kJ"), 0};
-        G.NvKatalog[20] = {QStringLiteral("Fett"), QStringLiteral("Fett g"), QStringLiteral("g"), 1};
+        G.NvKatalog[28] = {QStringLiteral("Vit-C"), QStringLiteral("Vit-C mg"),
+                           QStringLiteral("mg"), 0};
+        G.NvKatalog[15] = {QStringLiteral("Energi"), QStringLiteral("Energi kJ"),
+                           QStringLiteral("kJ"), 0};
+        G.NvKatalog[20] = {QStringLiteral("Fett"), QStringLiteral("Fett g"), QStringLiteral("g"),
+                           1};
     }
     void TearDown() override { G.aterstall(); }
-    static Maltidsrad& rad(int d, int m, int r, float gram, std::initializer_list<std::pair<int, float>> n) {
+    static Maltidsrad& rad(int d, int m, int r, float gram,
+                           std::initializer_list<std::pair<int, float>> n) {
         Maltidsrad& x = G.Berakning[d][m][r];
         x.kod.satt(QString::number(r));
         x.gram = gram;
@@ -32,9 +36,9 @@ protected:
 TEST(Sidindelning, StaplarPerSida) {
     const struct {
         int hojd, antal, n;
-    } fall[] = {{229, 20, 8}, {229, 17, 7}, {229, 5, 5}, {229, 0, 0}, {229, 9, 7},
+    } fall[] = {{229, 20, 8}, {229, 17, 7}, {229, 5, 5},  {229, 0, 0},  {229, 9, 7},
                 {229, 25, 7}, {229, 33, 7}, {229, 14, 8}, {238, 30, 8}, {266, 40, 10},
-                {229, 8, 8},  {20, 5, 0},   {20, 6, 1},  {10, 3, 0}};
+                {229, 8, 8},  {20, 5, 0},   {20, 6, 1},   {10, 3, 0}};
     for (const auto& f : fall)
         EXPECT_EQ(StaplarPerSida(f.hojd, f.antal), f.n) << f.hojd << " px, " << f.antal << " bars";
 }
@@ -155,15 +159,15 @@ TEST_F(Diagram, Salt) {
         float natrium;
         const char* text;
         int stapel;
-    } fall[] = {{2400, "6.0", 6}, {2300, "5.8", 6}, {2250, "5.6", 6}, {2500, "6.3", 6},
+    } fall[] = {{2400, "6.0", 6}, {2300, "5.8", 6}, {2250, "5.6", 6},    {2500, "6.3", 6},
                 {1250, "3.1", 3}, {1000, "2.5", 2}, {12000, "30.0", 30}, {0, "0.0", 0}};
     for (const auto& f : fall) {
         G.aterstall();
         if (f.natrium > 0) rad(0, 2, 1, 100, {{38, f.natrium}, {15, 100}});
         BeraknaResultat(G);
         const Saltvisning s = BeraknaSalt(G);
-        EXPECT_EQ(s.rad, QStringLiteral("Saltmängden denna dag är: ") + QString::fromLatin1(f.text) +
-                             QStringLiteral(" gram."));
+        EXPECT_EQ(s.rad, QStringLiteral("Saltmängden denna dag är: ") +
+                             QString::fromLatin1(f.text) + QStringLiteral(" gram."));
         EXPECT_EQ(s.stapel, f.stapel) << f.natrium;
         G.AktuellNiva = 1; // the same line in the day scope
         EXPECT_EQ(BeraknaSalt(G).rad, s.rad);

@@ -14,8 +14,9 @@ namespace {
 // Foods looked up in two small "tables": 100-codes in both, 200-codes only in the older.
 std::optional<Livsmedelspost> post(const QString& kod, const QString& namn, float kj) {
     Livsmedelspost p;
-    const auto& falt = QStringList{QStringLiteral("Kod"), QStringLiteral("Livsmedel"), QStringLiteral("Portionsstorlek"),
-                                   QStringLiteral("Enhet"), QStringLiteral("kgpris")};
+    const auto& falt = QStringList{QStringLiteral("Kod"), QStringLiteral("Livsmedel"),
+                                   QStringLiteral("Portionsstorlek"), QStringLiteral("Enhet"),
+                                   QStringLiteral("kgpris")};
     QStringList faltnamn;
     for (int i = 0; i < 73; ++i) {
         faltnamn << (i < falt.size() ? falt[i] : QStringLiteral("f%1").arg(i));
@@ -47,8 +48,8 @@ class Filer : public ::testing::Test {
 protected:
     void SetUp() override { G.aterstall(); }
     void TearDown() override { G.aterstall(); }
-    static Maltidsrad& rad(int d, int m, int r, const char* kod, float gram, float portion, const char* enhet,
-                           const char* tagg = "") {
+    static Maltidsrad& rad(int d, int m, int r, const char* kod, float gram, float portion,
+                           const char* enhet, const char* tagg = "") {
         Maltidsrad& x = G.Berakning[d][m][r];
         x.kod.satt(QString::fromLatin1(kod));
         x.gram = gram;
@@ -63,10 +64,14 @@ TEST(Filnamn, BytTillagg) {
     const struct {
         const char* in;
         const char* ut;
-    } fall[] = {{"/a/vecka.txt", "/a/vecka.vaxo"}, {"/a/vecka", "/a/vecka.vaxo"},
-                {"/x.y/vecka", "/x.y/vecka.vaxo"}, {"a.b.c", "a.b.vaxo"}, {"vecka.", "vecka.vaxo"}};
+    } fall[] = {{"/a/vecka.txt", "/a/vecka.vaxo"},
+                {"/a/vecka", "/a/vecka.vaxo"},
+                {"/x.y/vecka", "/x.y/vecka.vaxo"},
+                {"a.b.c", "a.b.vaxo"},
+                {"vecka.", "vecka.vaxo"}};
     for (const auto& f : fall)
-        EXPECT_EQ(BytFiltillagg(QString::fromLatin1(f.in), QStringLiteral(".vaxo")), QString::fromLatin1(f.ut));
+        EXPECT_EQ(BytFiltillagg(QString::fromLatin1(f.in), QStringLiteral(".vaxo")),
+                  QString::fromLatin1(f.ut));
 }
 
 TEST_F(Filer, TomBerakningArFyrtioRader) {
@@ -82,7 +87,8 @@ TEST_F(Filer, Mangdrader) {
     rad(0, 0, 2, "18", 12.5f, 150, "port", "x");
     rad(0, 0, 3, "19", 12.4f, 99.5f, "");
     const QByteArray b = SkrivVaxo(G, QString());
-    EXPECT_TRUE(b.contains("\r\n17\r\n13/150@port\r\n18\r\n13/150@port&x\r\n19\r\n12/100@\r\n*0/0\r\n"));
+    EXPECT_TRUE(
+        b.contains("\r\n17\r\n13/150@port\r\n18\r\n13/150@port&x\r\n19\r\n12/100@\r\n*0/0\r\n"));
 }
 
 TEST(Vaxo, DelaMangdraden) {
@@ -92,9 +98,12 @@ TEST(Vaxo, DelaMangdraden) {
         const char* portion;
         const char* enhet;
         const char* tagg;
-    } fall[] = {{"13/150@port&x", "13", "150", "port", "x"}, {"250", "250", "", "", ""},
-                {"12,5/100@dl", "12,5", "100", "dl", ""},     {"5/100@", "5", "100", "", ""},
-                {"5/@g&", "5", "", "g", ""},                   {"7/8", "7", "8", "", ""}};
+    } fall[] = {{"13/150@port&x", "13", "150", "port", "x"},
+                {"250", "250", "", "", ""},
+                {"12,5/100@dl", "12,5", "100", "dl", ""},
+                {"5/100@", "5", "100", "", ""},
+                {"5/@g&", "5", "", "g", ""},
+                {"7/8", "7", "8", "", ""}};
     for (const auto& f : fall) {
         const VaxoRad v = DelaMangdrad(QStringLiteral("1"), QString::fromLatin1(f.rad));
         EXPECT_EQ(v.gram, QString::fromLatin1(f.gram)) << f.rad;
@@ -107,7 +116,8 @@ TEST(Vaxo, DelaMangdraden) {
 TEST_F(Filer, FramOchTillbakaEnHelVecka) {
     for (int d = 0; d < 7; ++d)
         for (int m = 0; m < 4; ++m)
-            for (int r = 1; r < kRader; ++r) rad(d, m, r, "123", 37.5f + r, 150, "glas", r % 2 ? "ab" : "");
+            for (int r = 1; r < kRader; ++r)
+                rad(d, m, r, "123", 37.5f + r, 150, "glas", r % 2 ? "ab" : "");
     const QByteArray b = SkrivVaxo(G, QStringLiteral("idag"));
     G.aterstall();
     const VaxoFil f = TolkaVaxo(b);
@@ -134,13 +144,14 @@ TEST_F(Filer, FramOchTillbakaEnHelVecka) {
 TEST_F(Filer, LasningAvAktuelltFormat) {
     QByteArray b = "100\r\n11.12.2026\r\nflera maltider\r\n";
     for (int i = 0; i < 9; ++i) b += "reserv\r\n";
-    b += "150\r\n250\r\n"          // bare grams: unit and portion from the table
-         "999\r\n10/1@x\r\n"       // in neither table: an empty row in its place
-         "250\r\n12,5/100@dl\r\n"  // only in the older table
-         "0\r\n5/5@g\r\n"          // "0": left empty
-         "151\r\n3/4@&y\r\n"       // empty unit with a tag
+    b += "150\r\n250\r\n"         // bare grams: unit and portion from the table
+         "999\r\n10/1@x\r\n"      // in neither table: an empty row in its place
+         "250\r\n12,5/100@dl\r\n" // only in the older table
+         "0\r\n5/5@g\r\n"         // "0": left empty
+         "151\r\n3/4@&y\r\n"      // empty unit with a tag
          "*0/0\r\n";
-    for (int k = 1; k < 28; ++k) b += "*" + QByteArray::number(k / 4) + "/" + QByteArray::number(k % 4) + "\r\n";
+    for (int k = 1; k < 28; ++k)
+        b += "*" + QByteArray::number(k / 4) + "/" + QByteArray::number(k % 4) + "\r\n";
     const VaxoFil f = TolkaVaxo(b);
     ASSERT_TRUE(f.helt);
     FyllFranVaxo(G, f, uppslag());
@@ -161,7 +172,8 @@ TEST_F(Filer, LasningAvAktuelltFormat) {
 TEST_F(Filer, AvkortadFilOchForMangaRader) {
     QByteArray b = "100\r\nd\r\nflera maltider\r\n";
     for (int i = 0; i < 9; ++i) b += "reserv\r\n";
-    for (int r = 0; r < 35; ++r) b += "150\r\n" + QByteArray::number(r + 1) + "\r\n"; // 35 rows, no end line
+    for (int r = 0; r < 35; ++r)
+        b += "150\r\n" + QByteArray::number(r + 1) + "\r\n"; // 35 rows, no end line
     const VaxoFil f = TolkaVaxo(b);
     EXPECT_FALSE(f.helt);
     EXPECT_EQ(f.maltider[0][0].size(), 29u);
@@ -189,8 +201,9 @@ TEST_F(Filer, FastBlockformat) {
     EXPECT_FALSE(f.aktuelltFormat);
     G.Berakning[1][2][3].tagg.satt(QStringLiteral("kvar"));
     const QStringList saknas = FyllFranVaxo(G, f, uppslag());
-    EXPECT_EQ(saknas, (QStringList{QStringLiteral("dag=2 maltid=3 rad=5 Livsmedel med nr 250 finns ej."),
-                                   QStringLiteral("dag=7 maltid=4 rad=30 Livsmedel med nr 999 finns ej.")}));
+    EXPECT_EQ(saknas, (QStringList{
+                          QStringLiteral("dag=2 maltid=3 rad=5 Livsmedel med nr 250 finns ej."),
+                          QStringLiteral("dag=7 maltid=4 rad=30 Livsmedel med nr 999 finns ej.")}));
     const Maltidsrad& x = G.Berakning[1][2][3];
     EXPECT_EQ(x.gram, 75.5f);
     EXPECT_EQ(x.enhet.text(), QStringLiteral("port"));
@@ -207,7 +220,8 @@ TEST(Normfil, SkrivOchLas) {
     const QString text = QString(100, u'N');
     const QByteArray b = SkrivNormfil(QStringLiteral("aktivnorm"), text, norm);
     EXPECT_EQ(b.count("\r\n"), 63);
-    EXPECT_TRUE(b.contains("aktivnorm\r\n" + text.toLatin1() + "\r\n8000.000\r\n8400.400\r\n3.000\r\n"));
+    EXPECT_TRUE(
+        b.contains("aktivnorm\r\n" + text.toLatin1() + "\r\n8000.000\r\n8400.400\r\n3.000\r\n"));
     const NormfilData n = TolkaNormfil(b);
     EXPECT_EQ(*n.typ, QStringLiteral("aktivnorm"));
     EXPECT_EQ(n.text->size(), 80);

@@ -42,8 +42,11 @@ QString skrivXlsx(const QTemporaryDir& d, const std::vector<std::vector<std::str
 
 Importregler enklaRegler() {
     Importregler r;
-    EXPECT_TRUE(TolkaRegler(QStringLiteral("Mejeri ; ost ; Ost\n* ; * ; Övrigt\n"), r.bildgrupper).isEmpty());
-    EXPECT_TRUE(TolkaRegler(QStringLiteral("* ; mjölk ; glas=200 ; dl=103\n* ; * ; port=100\n"), r.enheter).isEmpty());
+    EXPECT_TRUE(TolkaRegler(QStringLiteral("Mejeri ; ost ; Ost\n* ; * ; Övrigt\n"), r.bildgrupper)
+                    .isEmpty());
+    EXPECT_TRUE(
+        TolkaRegler(QStringLiteral("* ; mjölk ; glas=200 ; dl=103\n* ; * ; port=100\n"), r.enheter)
+            .isEmpty());
     EXPECT_TRUE(TolkaRegler(QStringLiteral("* ; * ; 12,5\n"), r.priser).isEmpty());
     return r;
 }
@@ -51,16 +54,17 @@ Importregler enklaRegler() {
 TEST(Import, KolumnerHittasPaRubrikOchTommaCellerBlirNull) {
     QTemporaryDir d;
     // Another column order than the agency's, a blank protein cell.
-    const QString fil = skrivXlsx(
-        d, {{"Livsmedelsverkets livsmedelsdatabas version 2031-01-02"},
-            {"Näringsinnehåll per 100 gram livsmedel"},
-            {"Fett, totalt (g)", "Livsmedelsnummer", "Protein (g)", "Energi (kJ)", "Livsmedelsnamn",
-             "Vitamin D inkl 25-OH-D3 (µg)", "Vitamin D (µg)", "Energi (kcal)", "Gruppering",
-             "Folat (µg)"},
-            {"3.5", "17", "", "250", "Mjölk åäö", "9", "1.5", "60", "Mejeri", "5"},
-            {"30", "4", "25", "1600", "Ost hårdost", "", "0.5", "380", "Mejeri", ""}});
+    const QString fil =
+        skrivXlsx(d, {{"Livsmedelsverkets livsmedelsdatabas version 2031-01-02"},
+                      {"Näringsinnehåll per 100 gram livsmedel"},
+                      {"Fett, totalt (g)", "Livsmedelsnummer", "Protein (g)", "Energi (kJ)",
+                       "Livsmedelsnamn", "Vitamin D inkl 25-OH-D3 (µg)", "Vitamin D (µg)",
+                       "Energi (kcal)", "Gruppering", "Folat (µg)"},
+                      {"3.5", "17", "", "250", "Mjölk åäö", "9", "1.5", "60", "Mejeri", "5"},
+                      {"30", "4", "25", "1600", "Ost hårdost", "", "0.5", "380", "Mejeri", ""}});
     const Importregler regler = enklaRegler();
-    const ImportResultat r = ImporteraLivsmedelsdatabas(fil, d.path(), QStringLiteral("fodbas100"), regler);
+    const ImportResultat r =
+        ImporteraLivsmedelsdatabas(fil, d.path(), QStringLiteral("fodbas100"), regler);
     ASSERT_TRUE(r.fel.isEmpty()) << r.fel.toStdString();
     EXPECT_EQ(r.livsmedel, 2);
     EXPECT_EQ(r.utgava, QStringLiteral("2031-01-02"));
@@ -101,7 +105,8 @@ TEST(Import, FilSomInteArEnExportSkriverIngenting) {
         const char* fel;
     } fall[] = {
         {"ingen rubrikrad", {{"a", "b"}, {"1", "2"}}, "raden med kolumnrubriker saknas"},
-        {"utan Livsmedelsnummer", {{"x"}, {"y"}, {"Livsmedelsnamn", "Energi (kJ)"}, {"Mat", "5"}},
+        {"utan Livsmedelsnummer",
+         {{"x"}, {"y"}, {"Livsmedelsnamn", "Energi (kJ)"}, {"Mat", "5"}},
          "kolumnen Livsmedelsnummer saknas"},
     };
     for (const auto& f : fall) {
@@ -109,7 +114,8 @@ TEST(Import, FilSomInteArEnExportSkriverIngenting) {
         const QString fil = skrivXlsx(d, f.rader);
         const ImportResultat r =
             ImporteraLivsmedelsdatabas(fil, d.path(), QStringLiteral("fodbas100"), enklaRegler());
-        EXPECT_TRUE(r.fel.contains(QString::fromUtf8(f.fel))) << f.namn << ": " << r.fel.toStdString();
+        EXPECT_TRUE(r.fel.contains(QString::fromUtf8(f.fel)))
+            << f.namn << ": " << r.fel.toStdString();
         EXPECT_FALSE(QFile::exists(d.filePath(QStringLiteral("fodbas100.db")))) << f.namn;
     }
     QTemporaryDir d;
@@ -117,7 +123,8 @@ TEST(Import, FilSomInteArEnExportSkriverIngenting) {
     ASSERT_TRUE(txt.open(QIODevice::WriteOnly));
     txt.write("Livsmedelsnummer;Livsmedelsnamn\n1;Mat\n");
     txt.close();
-    const ImportResultat r = ImporteraLivsmedelsdatabas(txt.fileName(), d.path(), QStringLiteral("fodbas100"), enklaRegler());
+    const ImportResultat r = ImporteraLivsmedelsdatabas(txt.fileName(), d.path(),
+                                                        QStringLiteral("fodbas100"), enklaRegler());
     EXPECT_FALSE(r.fel.isEmpty());
     EXPECT_EQ(QDir(d.path()).entryList(QDir::Files).size(), 1) << "only the input file";
 }
@@ -126,7 +133,8 @@ TEST(Import, GammalTabellLamnasOrordVidFel) {
     QTemporaryDir d;
     SkrivFixturTabell(d.path(), QStringLiteral("fodbas100"), StandardLivsmedel());
     const QString fil = skrivXlsx(d, {{"a"}, {"b"}});
-    const ImportResultat r = ImporteraLivsmedelsdatabas(fil, d.path(), QStringLiteral("fodbas100"), enklaRegler());
+    const ImportResultat r =
+        ImporteraLivsmedelsdatabas(fil, d.path(), QStringLiteral("fodbas100"), enklaRegler());
     EXPECT_FALSE(r.fel.isEmpty());
     Tabellfil t;
     ASSERT_TRUE(t.oppna(d.path(), QStringLiteral("fodbas100")).isEmpty());
@@ -146,12 +154,11 @@ TEST(Importregler, VillkorOchForstaRegelnGaller) {
         const char* grupp;
         const char* namn;
         const char* varde;
-    } fall[] = {{"Frukt", "Äpple rött", "A"},     {"Frukt", "Päron", "A"},
-                {"Frukt", "Äpple torkad", "D"},  {"Frukt", "Päron torkad", "D"},
-                {"Frukt", "Grönt te", "B"},      {"Frukt", "Tepulver", "D"},
-                {"Frukt", "Te bryggt", "B"},      {"Frukt", "Tetra", "D"},
-                {"Frukt", "Xylitol", "C"},     {"Dryck", "Äpple", "D"},
-                {"", "Något", "D"}};
+    } fall[] = {
+        {"Frukt", "Äpple rött", "A"},   {"Frukt", "Päron", "A"},    {"Frukt", "Äpple torkad", "D"},
+        {"Frukt", "Päron torkad", "D"}, {"Frukt", "Grönt te", "B"}, {"Frukt", "Tepulver", "D"},
+        {"Frukt", "Te bryggt", "B"},    {"Frukt", "Tetra", "D"},    {"Frukt", "Xylitol", "C"},
+        {"Dryck", "Äpple", "D"},        {"", "Något", "D"}};
     for (const auto& f : fall) {
         const Regel* x = r.hitta(QString::fromUtf8(f.grupp), QString::fromUtf8(f.namn));
         ASSERT_TRUE(x) << f.namn;
@@ -206,11 +213,13 @@ TEST_F(RiktigUtgava, VarjeLivsmedelIExaktEnBildlista) {
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
     LivsmedelsindexTabell idx;
     ASSERT_TRUE(LasLivsmedelsindex(m_t, idx));
-    const char* const listor[] = {"Mjölk,ost", "Matfett", "Bröd,spannmål", "Potatis,rotfrukter",
-                                  "Kött,fisk,ägg", "Grönsaker", "Frukt,bär", "Drycker", "Övrigt"};
+    const char* const listor[] = {"Mjölk,ost",          "Matfett",       "Bröd,spannmål",
+                                  "Potatis,rotfrukter", "Kött,fisk,ägg", "Grönsaker",
+                                  "Frukt,bär",          "Drycker",       "Övrigt"};
     std::vector<int> antal(idx.poster.size(), 0);
     for (const char* l : listor)
-        for (int i : LivsmedelIBildgrupp(idx, QString::fromUtf8(l))) ++antal[static_cast<std::size_t>(i)];
+        for (int i : LivsmedelIBildgrupp(idx, QString::fromUtf8(l)))
+            ++antal[static_cast<std::size_t>(i)];
     int reserv = 0;
     for (std::size_t i = 0; i < idx.poster.size(); ++i) {
         if (idx.poster[i].livsmedel == QLatin1String("RESERV")) {
@@ -225,7 +234,8 @@ TEST_F(RiktigUtgava, VarjeLivsmedelIExaktEnBildlista) {
     // A few foods a user would look for under each region.
     auto under = [&](const char* lista, const char* namn) {
         for (int i : LivsmedelIBildgrupp(idx, QString::fromUtf8(lista)))
-            if (idx.poster[static_cast<std::size_t>(i)].livsmedel == QString::fromUtf8(namn)) return true;
+            if (idx.poster[static_cast<std::size_t>(i)].livsmedel == QString::fromUtf8(namn))
+                return true;
         return false;
     };
     EXPECT_TRUE(under("Grönsaker", "Broccoli"));
@@ -250,9 +260,11 @@ TEST_F(RiktigUtgava, VarjeLivsmedelHarEnhetOchPortion) {
         const auto m = HittaLivsmedel(m_t, p.kod);
         ASSERT_TRUE(m.has_value());
         EXPECT_FALSE(m->text(QStringLiteral("Enhet")).isEmpty()) << p.livsmedel.toStdString();
-        EXPECT_GT(m->tal(m->position(QStringLiteral("Portionsstorlek"))), 0.0f) << p.livsmedel.toStdString();
+        EXPECT_GT(m->tal(m->position(QStringLiteral("Portionsstorlek"))), 0.0f)
+            << p.livsmedel.toStdString();
         if (p.livsmedel == QLatin1String("RESERV")) continue;
-        EXPECT_GT(TextTillTal(m->text(QStringLiteral("kgpris"))), 0.0f) << p.livsmedel.toStdString();
+        EXPECT_GT(TextTillTal(m->text(QStringLiteral("kgpris"))), 0.0f)
+            << p.livsmedel.toStdString();
         for (int k = 1; k <= 4; ++k) {
             const QString e = m->text(QStringLiteral("enhet%1").arg(k));
             const float g = m->tal(m->position(QStringLiteral("port%1").arg(k)));

@@ -50,7 +50,8 @@ TEST(Tabellfil, FilSomInteArEnDatabas) {
     f.close();
     Tabellfil t;
     const QString fel = t.oppna(d.path(), QStringLiteral("fodbas100"));
-    EXPECT_TRUE(fel.startsWith(QStringLiteral("Kan ej öppna tabellen fodbas100"))) << fel.toStdString();
+    EXPECT_TRUE(fel.startsWith(QStringLiteral("Kan ej öppna tabellen fodbas100")))
+        << fel.toStdString();
     EXPECT_FALSE(t.arOppen());
 }
 
@@ -88,9 +89,12 @@ TEST(Livsmedelsindex, Grupplistan) {
         QStringList vantat;
     } fall[] = {
         {"alla Bröd", {"Bröd", "Bröd", "Bröd"}, {QStringLiteral("Bröd")}},
-        {"tom grupp ger tom post", {"Frukt", ""}, {QStringLiteral("Bröd"), QStringLiteral("Frukt"), QString()}},
+        {"tom grupp ger tom post",
+         {"Frukt", ""},
+         {QStringLiteral("Bröd"), QStringLiteral("Frukt"), QString()}},
         {"tom tabell", {}, {QStringLiteral("Bröd")}},
-        {"ordning som mötts", {"Mejeri", "Kött", "Mejeri"},
+        {"ordning som mötts",
+         {"Mejeri", "Kött", "Mejeri"},
          {QStringLiteral("Bröd"), QStringLiteral("Mejeri"), QStringLiteral("Kött")}},
     };
     for (const auto& f : fall) {
@@ -98,8 +102,8 @@ TEST(Livsmedelsindex, Grupplistan) {
         int i = 0;
         for (const char* g : f.grupper) {
             ++i;
-            foods.push_back(mat(QString::number(i), QStringLiteral("Mat %1").arg(i),
-                                QString::fromUtf8(g)));
+            foods.push_back(
+                mat(QString::number(i), QStringLiteral("Mat %1").arg(i), QString::fromUtf8(g)));
         }
         Tabell tab(foods);
         LivsmedelsindexTabell idx;
@@ -119,7 +123,8 @@ TEST(Livsmedelsindex, SorteradGrupplista) {
 TEST(Livsmedelsindex, VaxerMedTabellen) {
     std::vector<FixLivsmedel> foods;
     for (int i = 1; i <= 4100; ++i)
-        foods.push_back(mat(QString::number(i), QStringLiteral("Mat %1").arg(i, 5, 10, QLatin1Char('0'))));
+        foods.push_back(
+            mat(QString::number(i), QStringLiteral("Mat %1").arg(i, 5, 10, QLatin1Char('0'))));
     Tabell tab(foods);
     LivsmedelsindexTabell idx;
     ASSERT_TRUE(LasLivsmedelsindex(tab.t, idx));
@@ -128,8 +133,8 @@ TEST(Livsmedelsindex, VaxerMedTabellen) {
 }
 
 TEST(Uppslag, KodFaltOchNaringPaPosition) {
-    FixLivsmedel f = mat(QStringLiteral("1"), QStringLiteral("Nöt talg"), QStringLiteral("Fett, olja"),
-                         QStringLiteral("Matfett"));
+    FixLivsmedel f = mat(QStringLiteral("1"), QStringLiteral("Nöt talg"),
+                         QStringLiteral("Fett, olja"), QStringLiteral("Matfett"));
     f.naring = {{15, 2746}, {16, 656}, {18, 0.3}, {20, 71}, {65, 1}};
     f.kgpris = QStringLiteral("12,50");
     f.enheter = {{QStringLiteral("msk"), 12}};

@@ -37,8 +37,8 @@ TEST(NvKatalog, DelarnaAvRaden) {
     } fall[] = {
         {"21 kolhydrater g,1", "kolhydrater", "g", "kolhydrater ", 1}, // label cut to 12
         {"20 fett g,2 resten ignoreras", "fett", "g", "fett g", 2},
-        {"22 retinol mcg,0", "retinol", "mc", "retinol mcg", 0},        // unit cut to 2
-        {" 5 x y,4", "x", "y", "x y", 4},                               // leading blank in index
+        {"22 retinol mcg,0", "retinol", "mc", "retinol mcg", 0}, // unit cut to 2
+        {" 5 x y,4", "x", "y", "x y", 4},                        // leading blank in index
         {"25 utanblank,7", "", "utanblank", "utanblank", 7},
     };
     for (const auto& f : fall) {

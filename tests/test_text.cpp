@@ -3,9 +3,9 @@
 #include "meal/maltidsrad.h"
 #include "tests/fixtur.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,9 @@ struct TalFall {
     const char* text;
     float varde;
 };
-void PrintTo(const TalFall& f, std::ostream* os) { *os << "'" << f.text << "'"; }
+void PrintTo(const TalFall& f, std::ostream* os) {
+    *os << "'" << f.text << "'";
+}
 
 class TextTillTalTest : public ::testing::TestWithParam<TalFall> {};
 
@@ -83,10 +85,10 @@ TEST(Talformat, PlainAvrundarHalvorBortFranNoll) {
         double v;
         int bredd, dec;
         const char* ut;
-    } fall[] = {{2.5, 0, 0, "3"},        {-2.5, 0, 0, "-3"},   {5.75, 0, 1, "5.8"},
-                {5.625, 0, 1, "5.6"},    {6.25, 0, 1, "6.3"},  {3.125, 0, 1, "3.1"},
-                {12.0, 6, 1, "  12.0"},  {1234567.0, 6, 0, "1234567"}, {-0.01, 0, 1, "0.0"},
-                {8400.4, 0, 0, "8400"},  {2000.5, 0, 0, "2001"}, {0.125, 7, 2, "   0.13"}};
+    } fall[] = {{2.5, 0, 0, "3"},       {-2.5, 0, 0, "-3"},           {5.75, 0, 1, "5.8"},
+                {5.625, 0, 1, "5.6"},   {6.25, 0, 1, "6.3"},          {3.125, 0, 1, "3.1"},
+                {12.0, 6, 1, "  12.0"}, {1234567.0, 6, 0, "1234567"}, {-0.01, 0, 1, "0.0"},
+                {8400.4, 0, 0, "8400"}, {2000.5, 0, 0, "2001"},       {0.125, 7, 2, "   0.13"}};
     for (const auto& f : fall)
         EXPECT_EQ(Tal(f.v, f.bredd, f.dec), QString::fromLatin1(f.ut)) << f.v;
 }

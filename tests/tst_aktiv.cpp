@@ -61,7 +61,8 @@ private Q_SLOTS:
         QCOMPARE(G.NormTyp, QStringLiteral("standardnorm"));
         QCOMPARE(a->ListBoxAktiv->count(), 150);
         QVERIFY(a->ListBoxAktiv->item(0)->text() < a->ListBoxAktiv->item(1)->text() ||
-                a->ListBoxAktiv->item(0)->text().localeAwareCompare(a->ListBoxAktiv->item(1)->text()) < 0);
+                a->ListBoxAktiv->item(0)->text().localeAwareCompare(
+                    a->ListBoxAktiv->item(1)->text()) < 0);
         f->findChild<QAction*>(QStringLiteral("Aktiviteter1"))->trigger();
         QVERIFY(a->isVisible());
     }
@@ -72,7 +73,8 @@ private Q_SLOTS:
         qobject_cast<QRadioButton*>(a->konGrupp->button(1))->click();
         QCOMPARE(G.NormTyp, QStringLiteral("aktivnorm"));
         QCOMPARE(a->EditBMR->text(), QStringLiteral("1691"));
-        QCOMPARE(f->windowTitle(), QStringLiteral("Norm: Man 40 år, 70 kg.  7075 kJ/dag (1691 kcal/dag)"));
+        QCOMPARE(f->windowTitle(),
+                 QStringLiteral("Norm: Man 40 år, 70 kg.  7075 kJ/dag (1691 kcal/dag)"));
         // The other values come from the norm row of men 31-60 (row 4).
         QCOMPARE(G.AktuellNorm[21], 9.0f); // iron
         lagg("Promenad, normal (5 km/h)");
@@ -189,7 +191,8 @@ private Q_SLOTS:
         QCOMPARE(b.count("\r\n"), 600);
         QVERIFY(b.contains("Dammsuga bilen\r\n3,5\r\n"));
         // The name list of the activity window changes only at the next start.
-        QVERIFY(a->ListBoxAktiv->findItems(QStringLiteral("Dammsuga bilen"), Qt::MatchExactly).isEmpty());
+        QVERIFY(a->ListBoxAktiv->findItems(QStringLiteral("Dammsuga bilen"), Qt::MatchExactly)
+                    .isEmpty());
     }
 
     void textutskriftSidorOchRader() {
@@ -200,7 +203,8 @@ private Q_SLOTS:
         const QFont font = FastBreddFont(13);
         QStringList rader;
         for (int i = 0; i < 5; ++i) rader << QStringLiteral("rad %1").arg(i);
-        rader << QStringLiteral("\v") << QStringLiteral("\f") << QStringLiteral("efter sidbrytning");
+        rader << QStringLiteral("\v") << QStringLiteral("\f")
+              << QStringLiteral("efter sidbrytning");
         const auto r = SkrivTextrader(p, font, rader);
         QCOMPARE(r.size(), std::size_t(6));
         QCOMPARE(r[0].sida, 0);
@@ -227,7 +231,8 @@ private Q_SLOTS:
         QCOMPARE(r2.back().sida, (400 - 1) / perSida);
         // The PDF holds the text (pdftotext, when installed).
         QProcess pt;
-        pt.start(QStringLiteral("pdftotext"), {d.filePath(QStringLiteral("ut.pdf")), QStringLiteral("-")});
+        pt.start(QStringLiteral("pdftotext"),
+                 {d.filePath(QStringLiteral("ut.pdf")), QStringLiteral("-")});
         if (pt.waitForStarted() && pt.waitForFinished()) {
             const QString text = QString::fromUtf8(pt.readAllStandardOutput());
             QVERIFY(text.contains(QStringLiteral("rad 4")));

@@ -33,8 +33,8 @@ private Q_SLOTS:
     void init() {
         QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
         auto foods = StandardLivsmedel();
-        foods[0].naring[15] = 2746; // Nöt talg
-        foods[1].naring = {{15, 150}}; // Morot
+        foods[0].naring[15] = 2746;     // Nöt talg
+        foods[1].naring = {{15, 150}};  // Morot
         foods[2].naring = {{15, 0.05}}; // Tomat: below the day marker's 0.1 kJ
         m_ak = std::make_unique<Arbetskatalog>(foods);
         m_d = std::make_unique<Dialogsvar>();

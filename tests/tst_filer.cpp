@@ -64,7 +64,8 @@ private Q_SLOTS:
         Dialoger::test().filer = {fil("vecka")};
         meny("SparaBerakning1");
         QVERIFY(!G.Andrad);
-        QCOMPARE(f->windowTitle(), QDir::toNativeSeparators(fil("vecka.vaxo")) + QStringLiteral("   ") + G.AktuellNormText);
+        QCOMPARE(f->windowTitle(), QDir::toNativeSeparators(fil("vecka.vaxo")) +
+                                       QStringLiteral("   ") + G.AktuellNormText);
         QVERIFY(QFile::exists(fil("vecka.vaxo")));
         QVERIFY(QFile::exists(fil("vecka.norm")));
         QVERIFY(QFile::exists(fil("vecka.akt")));
@@ -84,7 +85,8 @@ private Q_SLOTS:
         QCOMPARE(G.AktuellNorm[0], 9300.0f);
         QVERIFY(!G.Andrad);
         QCOMPARE(G.AktuellDag, 0);
-        QVERIFY(f->windowTitle().startsWith(QDir::toNativeSeparators(fil("vecka.vaxo")) + QStringLiteral("   ") + text + QStringLiteral("  /")));
+        QVERIFY(f->windowTitle().startsWith(QDir::toNativeSeparators(fil("vecka.vaxo")) +
+                                            QStringLiteral("   ") + text + QStringLiteral("  /")));
         QCOMPARE(f->StringGridMaltid->Col(), 4);
     }
 
@@ -92,9 +94,10 @@ private Q_SLOTS:
         lagg(0, 0, 1, "7", 100);
         Dialoger::test().filer = {fil("finns/inte/vecka.vaxo")};
         QVERIFY(!f->SparaBerakning());
-        QCOMPARE(m_d->visade().mid(1), (QStringList{QStringLiteral("Kan ej spara beräkningen"),
-                                                    QStringLiteral("Kan ej spara aktuell norm"),
-                                                    QStringLiteral("Kan ej spara aktiviteterna.")}));
+        QCOMPARE(m_d->visade().mid(1),
+                 (QStringList{QStringLiteral("Kan ej spara beräkningen"),
+                              QStringLiteral("Kan ej spara aktuell norm"),
+                              QStringLiteral("Kan ej spara aktiviteterna.")}));
         QVERIFY(G.Andrad);
     }
 
@@ -136,15 +139,18 @@ private Q_SLOTS:
         m_ak->skriv(QStringLiteral("gammal.vaxo"), b);
         Dialoger::test().filer = {fil("gammal.vaxo")};
         meny("HamtaBerakning1");
-        QCOMPARE(m_d->visade().last(), QStringLiteral("dag=1 maltid=1 rad=3 Livsmedel med nr 500 finns ej."));
+        QCOMPARE(m_d->visade().last(),
+                 QStringLiteral("dag=1 maltid=1 rad=3 Livsmedel med nr 500 finns ej."));
         QCOMPARE(G.Berakning[0][0][1].livsmedel.text(), QStringLiteral("Apelsin"));
         QCOMPARE(G.Berakning[0][0][1].gram, 80.0f);
-        QCOMPARE(f->windowTitle(), QDir::toNativeSeparators(fil("gammal.vaxo")) + QStringLiteral("   ") + G.AktuellNormText);
+        QCOMPARE(f->windowTitle(), QDir::toNativeSeparators(fil("gammal.vaxo")) +
+                                       QStringLiteral("   ") + G.AktuellNormText);
         // The current format finds the code in fodbas2005.
         QByteArray c = "100\r\nd\r\nflera maltider\r\n";
         for (int i = 0; i < 9; ++i) c += "reserv\r\n";
         c += "500\r\n50\r\n";
-        for (int k = 0; k < 28; ++k) c += "*" + QByteArray::number(k / 4) + "/" + QByteArray::number(k % 4) + "\r\n";
+        for (int k = 0; k < 28; ++k)
+            c += "*" + QByteArray::number(k / 4) + "/" + QByteArray::number(k % 4) + "\r\n";
         m_ak->skriv(QStringLiteral("ny.vaxo"), c);
         Dialoger::test().filer = {fil("ny.vaxo")};
         meny("HamtaBerakning1");
@@ -175,17 +181,20 @@ private Q_SLOTS:
     }
 
     void raderaTarBortVaxoOchAktMenInteNorm() {
-        for (const char* n : {"vecka.vaxo", "vecka.akt", "vecka.norm"}) m_ak->skriv(QString::fromLatin1(n), "x");
+        for (const char* n : {"vecka.vaxo", "vecka.akt", "vecka.norm"})
+            m_ak->skriv(QString::fromLatin1(n), "x");
         Dialoger::test().filer = {fil("vecka.vaxo"), fil("annan.vaxo")};
         meny("RaderaBerakningar1");
         QVERIFY(!QFile::exists(fil("vecka.vaxo")));
         QVERIFY(!QFile::exists(fil("vecka.akt")));
         QVERIFY(QFile::exists(fil("vecka.norm")));
-        QCOMPARE(m_d->visade(), (QStringList{QStringLiteral("Välj beräkning som du vill radera."),
-                                             QDir::toNativeSeparators(fil("vecka.vaxo")) + QStringLiteral(" borttagen"),
-                                             QStringLiteral("Välj beräkning som du vill radera."),
-                                             QDir::toNativeSeparators(fil("annan.vaxo")) + QStringLiteral(" borttagen"),
-                                             QStringLiteral("Välj beräkning som du vill radera.")}));
+        QCOMPARE(
+            m_d->visade(),
+            (QStringList{QStringLiteral("Välj beräkning som du vill radera."),
+                         QDir::toNativeSeparators(fil("vecka.vaxo")) + QStringLiteral(" borttagen"),
+                         QStringLiteral("Välj beräkning som du vill radera."),
+                         QDir::toNativeSeparators(fil("annan.vaxo")) + QStringLiteral(" borttagen"),
+                         QStringLiteral("Välj beräkning som du vill radera.")}));
     }
 
     void recept() {

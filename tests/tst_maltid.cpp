@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QListView>
 #include <QListWidget>
 #include <QLocale>
@@ -19,7 +20,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <QHeaderView>
 
 class TstMaltid : public QObject {
     Q_OBJECT
@@ -57,9 +57,9 @@ private Q_SLOTS:
     void init() {
         QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
         auto foods = StandardLivsmedel();
-        foods[6].portion = 120.0;        // Mjölk: 120 g a unit, dl 66
+        foods[6].portion = 120.0; // Mjölk: 120 g a unit, dl 66
         foods[7].grupp2 = QStringLiteral("Mjölk,ost");
-        foods[7].portion = 0.0;          // Ost: no portion size
+        foods[7].portion = 0.0; // Ost: no portion size
         foods[7].kgpris = QStringLiteral("89,50");
         FixLivsmedel brod;
         brod.kod = QStringLiteral("20");
@@ -100,8 +100,10 @@ private Q_SLOTS:
 
     void sokPrefixForstOchVarjeEnGang() {
         soek(QStringLiteral("soppa"));
-        QCOMPARE(lista(), (QStringList{QStringLiteral("Soppa tomat"), QStringLiteral("Tomatsoppa")}));
-        QCOMPARE(f->livsModellH->stringList(), (QStringList{QStringLiteral("9;"), QStringLiteral("10;")}));
+        QCOMPARE(lista(),
+                 (QStringList{QStringLiteral("Soppa tomat"), QStringLiteral("Tomatsoppa")}));
+        QCOMPARE(f->livsModellH->stringList(),
+                 (QStringList{QStringLiteral("9;"), QStringLiteral("10;")}));
     }
 
     void sokEnBokstavListarAldrigReserv() {
@@ -134,11 +136,13 @@ private Q_SLOTS:
 
     void bildrutaMedKommaOchKnappar() {
         hitta<Bildruta>("Label1")->klick(hitta<Bildruta>("Label1")->grupptext());
-        QCOMPARE(lista(), (QStringList{QStringLiteral("Mjölk 3%"), QStringLiteral("Ost hårdost 28%")}));
+        QCOMPARE(lista(),
+                 (QStringList{QStringLiteral("Mjölk 3%"), QStringLiteral("Ost hårdost 28%")}));
         hitta<QPushButton>("Button7", f)->click();
         QCOMPARE(lista(), QStringList{QStringLiteral("Kaffe bryggt")});
         hitta<QPushButton>("Button8", f)->click();
-        QCOMPARE(lista(), (QStringList{QStringLiteral("Soppa tomat"), QStringLiteral("Tomatsoppa")}));
+        QCOMPARE(lista(),
+                 (QStringList{QStringLiteral("Soppa tomat"), QStringLiteral("Tomatsoppa")}));
         Q_EMIT hitta<Bildruta>("Label7")->klick(QStringLiteral("Frukt,bär"));
         QCOMPARE(lista(), (QStringList{QStringLiteral("Apelsin"), QStringLiteral("Åkerbär")}));
         QCOMPARE(hitta<Bildruta>("Label4")->toolTip(), QStringLiteral("Potatis, rotfrukter"));
@@ -224,7 +228,8 @@ private Q_SLOTS:
         laggTill(QStringLiteral("Tomat"));
         laggTill(QStringLiteral("Gurka"));
         // The food disappears from the table after start.
-        QVERIFY(SkrivFalt(f->DBISAMTableLivs, QStringLiteral("6"), QStringLiteral("Kod"), QStringLiteral("x6")));
+        QVERIFY(SkrivFalt(f->DBISAMTableLivs, QStringLiteral("6"), QStringLiteral("Kod"),
+                          QStringLiteral("x6")));
         soek(QStringLiteral("apelsin"));
         valj(QStringLiteral("Apelsin"));
         omrakningar = 0;

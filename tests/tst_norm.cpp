@@ -16,13 +16,13 @@
 
 #include <QAction>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QSqlTableModel>
-#include <QHeaderView>
 #include <QTableView>
 
 namespace {
@@ -55,7 +55,9 @@ class TstNorm : public QObject {
         TForm1* f = Starta();
         return f;
     }
-    void losenord(const char* text) { Dialoger::test().inmatningar.push_back(QString::fromUtf8(text)); }
+    void losenord(const char* text) {
+        Dialoger::test().inmatningar.push_back(QString::fromUtf8(text));
+    }
     TFormNorm* norm() { return hitta<TFormNorm>("TFormNorm"); }
     TFormInst* inst() { return hitta<TFormInst>("TFormInst"); }
     void klickaRad(int rad) {
@@ -81,9 +83,12 @@ private Q_SLOTS:
         const struct {
             Losenordsplats plats;
             bool redigering; // compares with the configured password
-        } fall[] = {{Losenordsplats::Normtabell, true},          {Losenordsplats::Livsmedelstabell, true},
-                    {Losenordsplats::PrisJa, true},              {Losenordsplats::Aktivitetstabell, false},
-                    {Losenordsplats::InstallningarAndra, false}, {Losenordsplats::PrisNej, false},
+        } fall[] = {{Losenordsplats::Normtabell, true},
+                    {Losenordsplats::Livsmedelstabell, true},
+                    {Losenordsplats::PrisJa, true},
+                    {Losenordsplats::Aktivitetstabell, false},
+                    {Losenordsplats::InstallningarAndra, false},
+                    {Losenordsplats::PrisNej, false},
                     {Losenordsplats::Tipstexter, false}};
         for (const auto& f : fall)
             QCOMPARE(ReferensLosenord(f.plats, QStringLiteral("EGET")),
@@ -258,10 +263,11 @@ private Q_SLOTS:
                 synliga << norm()->modell->headerData(log, Qt::Horizontal).toString();
         }
         QCOMPARE(synliga.size(), 2 + 5 + 44 + 1);
-        QCOMPARE(synliga.mid(0, 8),
-                 (QStringList{QStringLiteral("Nr"), QStringLiteral("Norm"), QStringLiteral("kJ"),
-                              QStringLiteral("kcal"), QStringLiteral("Prot g"), QStringLiteral("Fett g"),
-                              QStringLiteral("Kolh g"), QStringLiteral("Retinol _mcg_")}));
+        QCOMPARE(
+            synliga.mid(0, 8),
+            (QStringList{QStringLiteral("Nr"), QStringLiteral("Norm"), QStringLiteral("kJ"),
+                         QStringLiteral("kcal"), QStringLiteral("Prot g"), QStringLiteral("Fett g"),
+                         QStringLiteral("Kolh g"), QStringLiteral("Retinol _mcg_")}));
         QCOMPARE(synliga.last(), QStringLiteral("Vatten _g_"));
         QVERIFY(!synliga.contains(QStringLiteral("Aska _g_")));
         QVERIFY(!synliga.contains(QStringLiteral("Portionsstorlek")));
@@ -285,8 +291,8 @@ private Q_SLOTS:
         for (int r = 1; r <= 6; ++r) c << inst()->StringGrid2->Cells(1, r);
         QCOMPARE(c, (QStringList{QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("30"),
                                  QStringLiteral("15"), QStringLiteral("15"), QStringLiteral("30"),
-                                 QStringLiteral("55"), QStringLiteral("12.5"), QStringLiteral("7.5"),
-                                 QStringLiteral("10")}));
+                                 QStringLiteral("55"), QStringLiteral("12.5"),
+                                 QStringLiteral("7.5"), QStringLiteral("10")}));
         QCOMPARE(G.Maltidsandel[0], 0.25f);
         QCOMPARE(G.IdealEnergi[3], 12.5f);
         QVERIFY(!G.PrisLas);
@@ -352,14 +358,18 @@ private Q_SLOTS:
         const struct {
             const char* fil;
             bool las;
-        } fall[] = {{"password=ja\r\n", true}, {"password=ja", true}, {"password=JA\r\n", false},
-                    {"password=nej\r\n", false}, {"", false}};
+        } fall[] = {{"password=ja\r\n", true},
+                    {"password=ja", true},
+                    {"password=JA\r\n", false},
+                    {"password=nej\r\n", false},
+                    {"", false}};
         for (const auto& f : fall) {
             m_ak->skriv(QStringLiteral("prisPassword.txt"), f.fil);
             QVERIFY(starta());
             QCOMPARE(G.PrisLas, f.las);
-            QCOMPARE(inst()->LabelPrisPassword->text(),
-                     f.las ? QStringLiteral("Priser kan ej ändras") : QStringLiteral("Priser kan ändras."));
+            QCOMPARE(inst()->LabelPrisPassword->text(), f.las
+                                                            ? QStringLiteral("Priser kan ej ändras")
+                                                            : QStringLiteral("Priser kan ändras."));
             Avsluta();
         }
     }
@@ -367,7 +377,8 @@ private Q_SLOTS:
     void maltidsandelenStyrMaltidsstaplarna() {
         // 20 % for Frukost: the meal's share of the requirement, used by the
         // meal bars, follows the setting; the arrays themselves do not.
-        m_ak->skriv(QStringLiteral("nutrava.para"), "20\r\n30\r\n30\r\n15\r\n15\r\n30\r\n55\r\n12.5\r\n7.5\r\n10\r\n");
+        m_ak->skriv(QStringLiteral("nutrava.para"),
+                    "20\r\n30\r\n30\r\n15\r\n15\r\n30\r\n55\r\n12.5\r\n7.5\r\n10\r\n");
         QVERIFY(starta());
         QCOMPARE(G.Maltidsandel[0], 0.2f);
     }

@@ -39,7 +39,9 @@ class TstResultat : public QObject {
     void valjNaring(std::initializer_list<int> slots) {
         auto* w = hitta("Tformnvval");
         for (QCheckBox* cb : w->findChildren<QCheckBox*>()) cb->setChecked(false);
-        for (int s : slots) hitta<QCheckBox>(s == 20 ? "Cbox20" : qPrintable(QStringLiteral("cbox%1").arg(s)), w)->setChecked(true);
+        for (int s : slots)
+            hitta<QCheckBox>(s == 20 ? "Cbox20" : qPrintable(QStringLiteral("cbox%1").arg(s)), w)
+                ->setChecked(true);
         hitta<QPushButton>("Button1", w)->click();
     }
 
@@ -49,7 +51,7 @@ private Q_SLOTS:
         auto foods = StandardLivsmedel();
         foods[5].naring = {{15, 200}, {19, 1}, {20, 0.2}, {21, 9}, {28, 50}, {38, 1000}}; // Apelsin
         foods[5].kgpris = QStringLiteral("25");
-        foods[0].naring = {{15, 2746}, {16, 656}, {19, 7}, {20, 71}, {38, 1500}};         // Nöt talg
+        foods[0].naring = {{15, 2746}, {16, 656}, {19, 7}, {20, 71}, {38, 1500}}; // Nöt talg
         m_ak = std::make_unique<Arbetskatalog>(foods);
         m_d = std::make_unique<Dialogsvar>();
         f = Starta();
@@ -65,9 +67,9 @@ private Q_SLOTS:
 
     void staplarEfterOmrakning() {
         valjNaring({15, 28});
-        G.AktuellNorm[0] = 2000;  // kJ
-        G.AktuellNorm[13] = 100;  // vitamin C
-        lagg(0, 0, 1, "6", 100);  // 200 kJ, 50 mg
+        G.AktuellNorm[0] = 2000; // kJ
+        G.AktuellNorm[13] = 100; // vitamin C
+        lagg(0, 0, 1, "6", 100); // 200 kJ, 50 mg
         lagg(0, 0, 2, "6", 50);
         Omrakna();
         auto* c = f->ChartStapel;
@@ -98,7 +100,8 @@ private Q_SLOTS:
 
     void sidorOchSidknapp() {
         f->ChartStapel->resize(576, 229);
-        valjNaring({15, 16, 17, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35});
+        valjNaring(
+            {15, 16, 17, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35});
         QCOMPARE(G.NvValAntal, 20);
         QCOMPARE(f->ChartStapel->perSida(), 8);
         QCOMPARE(f->ChartStapel->sidor(), 3);
@@ -153,9 +156,10 @@ private Q_SLOTS:
         QVERIFY(!salt->isVisible());
         lagg(0, 1, 1, "1", 100); // 1500 mg sodium: 3.75 g salt
         Omrakna();
-        QCOMPARE(salt->Memo1->toPlainText(),
-                 QStringLiteral("Kvinnor bör minska intaget av salt till 6 gram per dag, män till 7 "
-                                "gram.\nSaltmängden denna dag är: 3.8 gram."));
+        QCOMPARE(
+            salt->Memo1->toPlainText(),
+            QStringLiteral("Kvinnor bör minska intaget av salt till 6 gram per dag, män till 7 "
+                           "gram.\nSaltmängden denna dag är: 3.8 gram."));
         QCOMPARE(salt->ProgressBar1->value(), 4);
         hitta<QPushButton>("ButtonSalt", f)->click();
         QVERIFY(salt->isVisible());

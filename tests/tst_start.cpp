@@ -50,13 +50,15 @@ private Q_SLOTS:
         Arbetskatalog ak;
         Dialogsvar d;
         QVERIFY(Starta());
-        for (const char* n :
-             {"TForm1", "SpeedButton1", "SpeedButton4", "ComboBox1", "StringGridMaltid", "Button4",
-              "Button5", "Button6", "EditPris", "ListBoxLivs", "ListBoxLivsH", "Button3",
-              "ComboBoxSLVgrupp", "Button2", "SpeedButton5", "SpeedButton6", "SpeedButton9",
-              "SpeedButton10", "SpeedButton11", "ButtonSalt", "Button7", "Button8", "ChartStapel",
-              "ChartEnergi", "ChartEnergiRek", "SpinButton1", "Image1", "Label8", "ListBoxVikter",
-              "MemoHogerklick", "Tformnvval", "cbox15", "cbox17", "Cbox20", "cbox65"})
+        for (const char* n : {"TForm1",           "SpeedButton1",   "SpeedButton4",  "ComboBox1",
+                              "StringGridMaltid", "Button4",        "Button5",       "Button6",
+                              "EditPris",         "ListBoxLivs",    "ListBoxLivsH",  "Button3",
+                              "ComboBoxSLVgrupp", "Button2",        "SpeedButton5",  "SpeedButton6",
+                              "SpeedButton9",     "SpeedButton10",  "SpeedButton11", "ButtonSalt",
+                              "Button7",          "Button8",        "ChartStapel",   "ChartEnergi",
+                              "ChartEnergiRek",   "SpinButton1",    "Image1",        "Label8",
+                              "ListBoxVikter",    "MemoHogerklick", "Tformnvval",    "cbox15",
+                              "cbox17",           "Cbox20",         "cbox65"})
             QVERIFY2(hitta(n), n);
         QVERIFY(!hitta("cbox18"));
         QVERIFY(!hitta("cbox20"));

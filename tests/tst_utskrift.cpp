@@ -12,14 +12,14 @@
 #include "tests/guihjalp.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
-#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QProcess>
 #include <QXmlStreamReader>
@@ -83,8 +83,10 @@ private Q_SLOTS:
             const char* rad;
             double px;
             const char* procent;
-        } fall[] = {{"!Energi 1 kJ ?100&2325@", 200, "   100%"}, {"!C 1 mg ?186&21@", 370, "-> 186%"},
-                    {"!C 1 mg ?0&21@", 0, "       -"},          {"!C 1 mg ? &21@", 0, "       -"},
+        } fall[] = {{"!Energi 1 kJ ?100&2325@", 200, "   100%"},
+                    {"!C 1 mg ?186&21@", 370, "-> 186%"},
+                    {"!C 1 mg ?0&21@", 0, "       -"},
+                    {"!C 1 mg ? &21@", 0, "       -"},
                     {"!C 1 mg ?-20&21@", 0, "       -"}};
         for (const auto& c : fall) {
             Stapeldelar s;
@@ -109,7 +111,8 @@ private Q_SLOTS:
         QVERIFY(!L.grupper.empty());
         QVERIFY(L.sidor.size() >= L.grupper.size());
         for (std::size_t g = 0; g < L.grupper.size(); ++g)
-            QCOMPARE(L.sidor[static_cast<std::size_t>(L.grupper[g].forstaSida)].grupp, static_cast<int>(g));
+            QCOMPARE(L.sidor[static_cast<std::size_t>(L.grupper[g].forstaSida)].grupp,
+                     static_cast<int>(g));
         QCOMPARE(L.grupper.back().titel, QStringLiteral("Sammanställning"));
         // Every group ends with its two pies.
         int tartor = 0;
@@ -118,7 +121,8 @@ private Q_SLOTS:
         QCOMPARE(tartor, 2 * static_cast<int>(L.grupper.size()));
         QVERIFY(QFile::exists(fil));
         QProcess pt;
-        pt.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fil, QStringLiteral("-")});
+        pt.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), fil, QStringLiteral("-")});
         if (pt.waitForStarted() && pt.waitForFinished()) {
             const QString text = QString::fromUtf8(pt.readAllStandardOutput());
             QVERIFY(text.contains(QStringLiteral("Sammanställning")));

@@ -6,19 +6,19 @@
 #include "app/tform1.h"
 #include "app/tillstand.h"
 #include "meal/livsmedelslista.h"
+#include "reports/tformutskriftsval2.h"
 #include "results/omrakna.h"
 #include "results/tformsalt.h"
-#include "reports/tformutskriftsval2.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QButtonGroup>
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
-#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 
@@ -70,8 +70,8 @@ int main(int argc, char* argv[]) {
     f->resize(1000, 700);
     spara(f, ut.filePath(QStringLiteral("huvudfonster-storre.png")));
     for (const char* namn : {"TFormSalt", "TFormNorm", "Tformnvval", "TFormInst", "TFormAktiv",
-                             "TFormAktskapa", "TFormTab", "TFormToppen", "TFormTips", "TFormInfotext",
-                             "TFormUt", "TFormUtskriftsval2"}) {
+                             "TFormAktskapa", "TFormTab", "TFormToppen", "TFormTips",
+                             "TFormInfotext", "TFormUt", "TFormUtskriftsval2"}) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() != QLatin1String(namn)) continue;
             w->show();
