@@ -2,9 +2,11 @@
 
 #include "app/text.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPageLayout>
@@ -17,9 +19,14 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSet>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <cstdio>
+#include <functional>
+
+#include <xlsxwriter.h>
 
 namespace {
 
@@ -255,11 +262,224 @@ bool SkrivRapportHtml(const Rapportlayout& L, const QString& fil) {
     return ut.commit();
 }
 
-bool SkrivRapportRtf(const Rapportlayout&, const QString&) {
-    return false;
+namespace {
+
+QByteArray rtfText(const QString& s) {
+    QByteArray ut;
+    for (const char c : TillAnsi(s)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '{' || c == '}') {
+            ut += '\\';
+            ut += c;
+        } else if (b >= 0x80) {
+            ut += "\\'" + QByteArray::number(b, 16).rightJustified(2, '0');
+        } else {
+            ut += c;
+        }
+    }
+    return ut;
 }
-bool SkrivRapportExcel(const Rapportlayout&, const QString&) {
-    return false;
+
+// A picture of a width and height in millimetres as an RTF \pict.
+QByteArray rtfBild(const QImage& bild, double bMm, double hMm) {
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    bild.save(&buf, "PNG");
+    const auto twips = [](double mm) { return QByteArray::number(std::lround(mm / 25.4 * 1440)); };
+    return "{\\pict\\pngblip\\picw" + QByteArray::number(bild.width()) + "\\pich" +
+           QByteArray::number(bild.height()) + "\\picwgoal" + twips(bMm) + "\\pichgoal" +
+           twips(hMm) + "\n" + png.toHex() + "}";
+}
+
+constexpr double kBildPerMm = 8; // picture pixels per millimetre
+
+QImage ritaYta(double bMm, double hMm, const std::function<void(QPainter&)>& rita) {
+    QImage bild(static_cast<int>(bMm * kBildPerMm), static_cast<int>(hMm * kBildPerMm),
+                QImage::Format_ARGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    rita(p);
+    return bild;
+}
+
+// A bar line drawn alone, as the report draws it.
+Layoutsida stapelsida(const Stapeldelar& st) {
+    Layoutsida s;
+    auto text = [&s](double x, const QString& t) {
+        Layoutdel d;
+        d.x = x;
+        d.text = t;
+        s.delar.push_back(d);
+    };
+    auto rekt = [&s](double x, double y, double b, double h, unsigned farg) {
+        Layoutdel d;
+        d.slag = Layoutdel::Slag::Rektangel;
+        d.x = x;
+        d.y = y;
+        d.b = b;
+        d.h = h;
+        d.farg = farg;
+        s.delar.push_back(d);
+    };
+    text(PxTillMm(8), st.etikett);
+    text(PxTillMm(510), st.procent);
+    text(PxTillMm(600), st.krav);
+    if (st.stapelPx > 0) rekt(PxTillMm(140), 1.323, PxTillMm(st.stapelPx), 1.588, 0x0000FF);
+    rekt(PxTillMm(240), 0, 0.4, 3.969, 0);
+    rekt(PxTillMm(340), 0, 0.4, 3.969, 0);
+    rekt(PxTillMm(440), 0, 0.4, 3.969, 0);
+    return s;
+}
+
+bool iGrupp(const Rapportlayout& L, int sida, std::size_t g) {
+    return sida >= 0 && static_cast<std::size_t>(sida) < L.sidor.size() &&
+           L.sidor[static_cast<std::size_t>(sida)].grupp == static_cast<int>(g);
+}
+
+} // namespace
+
+bool SkrivRapportRtf(const Rapportlayout& L, const QString& fil) {
+    QByteArray r =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fmodern\\fcharset0 Courier New;}}\n"
+        "\\paperw11906\\paperh16838\\margl720\\margr360\\margt360\\margb360\n\\f0\\fs18\n";
+    for (std::size_t g = 0; g < L.grupper.size(); ++g) {
+        if (g > 0) r += "\\page\n";
+        r += "{\\b\\fs32 " + rtfText(L.grupper[g].titel) + "}\\par\n";
+        for (const auto& [linje, sida] : L.rader) {
+            if (!iGrupp(L, sida, g)) continue;
+            Stapeldelar st;
+            if (TolkaStapelrad(linje, st)) {
+                const double bredd = PxTillMm(680), hojd = 3.969;
+                const Layoutsida s = stapelsida(st);
+                r +=
+                    rtfBild(ritaYta(bredd, hojd, [&s](QPainter& p) { RitaSida(p, s, kBildPerMm); }),
+                            bredd, hojd) +
+                    "\\par\n";
+            } else {
+                r += rtfText(linje) + "\\par\n";
+            }
+        }
+        for (const Layoutsida& s : L.sidor) {
+            if (s.grupp != static_cast<int>(g)) continue;
+            for (const Layoutdel& d : s.delar) {
+                if (d.slag != Layoutdel::Slag::Tarta) continue;
+                Layoutsida en;
+                en.delar.push_back(d);
+                en.delar.back().x = 0;
+                en.delar.back().y = 0;
+                r += rtfBild(ritaYta(d.b, d.h, [&en](QPainter& p) { RitaSida(p, en, kBildPerMm); }),
+                             d.b, d.h) +
+                     "\n";
+            }
+        }
+        r += "\\par\n";
+    }
+    r += "}\n";
+    QSaveFile ut(fil);
+    if (!ut.open(QIODevice::WriteOnly)) return false;
+    ut.write(r);
+    return ut.commit();
+}
+
+bool SkrivRapportExcel(const Rapportlayout& L, const QString& fil) {
+    // The writer names its own file: it goes to a temporary name beside the
+    // target and is renamed over it when complete.
+    const QString tmp = fil + QStringLiteral(".tmp");
+    QFile::remove(tmp);
+    lxw_workbook* wb = workbook_new(QFile::encodeName(tmp).constData());
+    if (!wb) return false;
+    lxw_format* mono = workbook_add_format(wb);
+    format_set_font_name(mono, "Courier New");
+    format_set_font_size(mono, 9);
+    lxw_format* rubrik = workbook_add_format(wb);
+    format_set_font_name(rubrik, "Courier New");
+    format_set_font_size(rubrik, 16);
+    format_set_bold(rubrik);
+    QSet<QString> namn;
+    std::vector<QByteArray> bladnamn; // kept alive until the workbook is closed
+    bladnamn.reserve(L.grupper.size());
+    for (std::size_t g = 0; g < L.grupper.size(); ++g) {
+        // Sheet names: at most 31 characters, unique, none of []:*?/\.
+        QString n = L.grupper[g].titel.trimmed();
+        for (QChar c : {u'[', u']', u':', u'*', u'?', u'/', u'\\'}) n.replace(c, u'_');
+        n = n.left(28);
+        if (n.isEmpty()) n = QStringLiteral("Blad");
+        QString unikt = n;
+        for (int k = 2; namn.contains(unikt.toLower()); ++k)
+            unikt = n + QStringLiteral(" %1").arg(k);
+        namn.insert(unikt.toLower());
+        bladnamn.push_back(unikt.toUtf8());
+        const char* blad = bladnamn.back().constData();
+        lxw_worksheet* ws = workbook_add_worksheet(wb, blad);
+        worksheet_set_column(ws, 0, 0, 90, mono);
+        worksheet_set_column(ws, 1, 2, 10, mono);
+        worksheet_write_string(ws, 0, 0, L.grupper[g].titel.toUtf8().constData(), rubrik);
+        lxw_row_t rad = 2;
+        lxw_row_t stapelForst = 0, stapelSist = 0;
+        for (const auto& [linje, sida] : L.rader) {
+            if (!iGrupp(L, sida, g)) continue;
+            Stapeldelar st;
+            if (TolkaStapelrad(linje, st)) {
+                worksheet_write_string(ws, rad, 0, st.etikett.toUtf8().constData(), mono);
+                worksheet_write_number(ws, rad, 1, st.procenttal, mono);
+                worksheet_write_string(ws, rad, 2, st.krav.toUtf8().constData(), mono);
+                if (stapelForst == 0) stapelForst = rad;
+                stapelSist = rad;
+            } else if (!linje.isEmpty()) {
+                worksheet_write_string(ws, rad, 0, linje.toUtf8().constData(), mono);
+            }
+            ++rad;
+        }
+        if (stapelForst > 0) {
+            // The bar as a data bar in the percent cells, full at 185 %.
+            lxw_conditional_format cf = {};
+            cf.type = LXW_CONDITIONAL_DATA_BAR;
+            cf.min_rule_type = LXW_CONDITIONAL_RULE_TYPE_NUMBER;
+            cf.min_value = 0;
+            cf.max_rule_type = LXW_CONDITIONAL_RULE_TYPE_NUMBER;
+            cf.max_value = 185;
+            cf.bar_color = 0x0000FF;
+            worksheet_conditional_format_range(ws, stapelForst, 1, stapelSist, 1, &cf);
+        }
+        // The pies as native charts, their values in cells to the right.
+        int tartor = 0;
+        for (const Layoutsida& s : L.sidor) {
+            if (s.grupp != static_cast<int>(g)) continue;
+            for (const Layoutdel& d : s.delar) {
+                if (d.slag != Layoutdel::Slag::Tarta) continue;
+                const auto kol = static_cast<lxw_col_t>(5 + 3 * tartor);
+                worksheet_write_string(ws, 0, kol, d.rubrik.toUtf8().constData(), nullptr);
+                for (std::size_t i = 0; i < d.bitar.size(); ++i) {
+                    const auto r = static_cast<lxw_row_t>(1 + i);
+                    worksheet_write_string(ws, r, kol, d.bitar[i].first.toUtf8().constData(),
+                                           nullptr);
+                    worksheet_write_number(ws, r, kol + 1, d.bitar[i].second, nullptr);
+                }
+                lxw_chart* chart = workbook_add_chart(wb, LXW_CHART_PIE);
+                lxw_chart_series* serie = chart_add_series(chart, nullptr, nullptr);
+                const auto antal = static_cast<lxw_row_t>(std::max<std::size_t>(1, d.bitar.size()));
+                chart_series_set_categories(serie, blad, 1, kol, antal, kol);
+                chart_series_set_values(serie, blad, 1, kol + 1, antal, kol + 1);
+                chart_title_set_name(chart, d.rubrik.toUtf8().constData());
+                chart_series_set_labels(serie);
+                chart_series_set_labels_options(serie, LXW_TRUE, LXW_FALSE, LXW_FALSE);
+                chart_series_set_labels_percentage(serie);
+                worksheet_insert_chart(ws, static_cast<lxw_row_t>(6 + 16 * tartor), 4, chart);
+                ++tartor;
+            }
+        }
+    }
+    if (workbook_close(wb) != LXW_NO_ERROR) {
+        QFile::remove(tmp);
+        return false;
+    }
+    if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(fil).constData()) != 0) {
+        QFile::remove(tmp);
+        return false;
+    }
+    return true;
 }
 
 Rapportforhandsvisning::Rapportforhandsvisning(const Rapportlayout& L, QWidget* parent)

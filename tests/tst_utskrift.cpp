@@ -156,6 +156,49 @@ private Q_SLOTS:
         QVERIFY(svg > 0);
     }
 
+    void rtfOchExcel() {
+        u->vad->button(2)->setChecked(true);
+        u->CheckBox1->click();
+        u->filtyp->button(1)->setChecked(true);
+        const QString rtf = m_ak->fil(QStringLiteral("ut.rtf"));
+        Dialoger::test().filer = {rtf};
+        u->ButtonSkrivClick();
+        QFile in(rtf);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray b = in.readAll();
+        QVERIFY(b.startsWith("{\\rtf1"));
+        QCOMPARE(b.count("\\page"), static_cast<int>(u->senaste.grupper.size()) - 1);
+        QVERIFY(b.contains("\\pngblip"));
+        QProcess unrtf;
+        unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--text"), rtf});
+        if (unrtf.waitForStarted() && unrtf.waitForFinished()) {
+            const QString text = QString::fromLocal8Bit(unrtf.readAllStandardOutput());
+            QVERIFY2(text.contains(QStringLiteral("Summa")), qPrintable(text.left(400)));
+        }
+        u->filtyp->button(2)->setChecked(true);
+        const QString xlsx = m_ak->fil(QStringLiteral("ut.xlsx"));
+        Dialoger::test().filer = {xlsx};
+        u->ButtonSkrivClick();
+        QVERIFY(QFile::exists(xlsx));
+        QVERIFY(!QFile::exists(xlsx + QStringLiteral(".tmp")));
+        QProcess py;
+        py.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral(
+                      "import openpyxl,sys\n"
+                      "wb=openpyxl.load_workbook(sys.argv[1])\n"
+                      "print(len(wb.sheetnames), sum(len(ws._charts) for ws in wb.worksheets))\n"
+                      "print(wb.worksheets[-1]['A1'].value)"),
+                  xlsx});
+        if (py.waitForStarted() && py.waitForFinished() && py.exitCode() == 0) {
+            const QStringList ut = QString::fromUtf8(py.readAllStandardOutput()).split(u'\n');
+            const QStringList tal = ut.value(0).split(u' ');
+            QCOMPARE(tal.value(0).toInt(), static_cast<int>(u->senaste.grupper.size()));
+            QCOMPARE(tal.value(1).toInt(), 2 * static_cast<int>(u->senaste.grupper.size()));
+            QCOMPARE(ut.value(1), QStringLiteral("Sammanställning"));
+        }
+    }
+
     void forhandsvisningUtanFil() {
         u->ButtonSkrivClick();
         QCOMPARE(m_d->visade().last(), QStringLiteral("[förhandsvisning]"));
