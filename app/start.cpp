@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "app/tillstand.h"
 #include "food/tformnvval.h"
+#include "food/tformtab.h"
 #include "person/tformaktiv.h"
 #include "person/tformaktskapa.h"
 #include "person/tforminst.h"
@@ -68,8 +69,11 @@ TForm1* Starta() {
     auto* nvval = new Tformnvval;
     skapade().push_back(nvval);
     nvval->FormCreate();
-    // The food table window is created fourth; its creation fills the food
-    // list with the vegetables and ends the start-up phase.
+    // The food table window's creation fills the food list with the
+    // vegetables and ends the start-up phase.
+    auto* tab = new TFormTab;
+    skapade().push_back(tab);
+    tab->FormCreate();
     f1->VisaGrupp(QStringLiteral("Grönsaker"));
     G.Uppstart = false;
     auto* aktskapa = new TFormAktskapa;

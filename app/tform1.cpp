@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSqlQuery>
 #include <QStringListModel>
 #include <QTextEdit>
 #include <QTimer>
@@ -63,6 +64,18 @@ QPushButton* tryck(QWidget* p, const char* namn, const QString& text, int x, int
 TForm1* Form1() {
     return g_form1;
 }
+
+namespace {
+// The edition of the food data, as the import recorded it in "Datum".
+QString LivsmedelsdatabasensVersion() {
+    TForm1* f = Form1();
+    if (!f || !f->DBISAMTableLivs.arOppen()) return {};
+    QSqlQuery q(f->DBISAMTableLivs.db());
+    if (!q.exec(QStringLiteral("SELECT \"Datum\" FROM fodbas100 WHERE \"Datum\" <> '' LIMIT 1")) || !q.next())
+        return QStringLiteral("okänd");
+    return q.value(0).toString();
+}
+} // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     g_form1 = this;
@@ -342,6 +355,15 @@ void TForm1::byggMeny() {
             [] { VisaFonster(QStringLiteral("TFormInst")); });
     connect(Aktiviteter1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("TFormAktiv")); });
+    connect(Livsmedelstabell1, &QAction::triggered, this,
+            [] { VisaFonster(QStringLiteral("TFormTab")); });
+    connect(Copyright1, &QAction::triggered, this, [] {
+        // The name, its version and the food data's edition with its source.
+        Dialoger::Meddelande(QStringLiteral("Nutrava %1\n\nKostberäkning med näringsvärden från "
+                                            "Livsmedelsverket, livsmedelsdatabasen, version %2 "
+                                            "(licens CC BY 4.0).")
+                                 .arg(QStringLiteral(NUTRAVA_VERSION), LivsmedelsdatabasensVersion()));
+    });
     connect(Utskrift1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("TFormUtskriftsval2")); });
     connect(Naringstoppen1, &QAction::triggered, this,

@@ -48,14 +48,14 @@ private Q_SLOTS:
     }
 
     void dagbyteBehallerMaltiden() {
-        hitta<QToolButton>("SpeedButton2")->click();
+        hitta<QToolButton>("SpeedButton2", f)->click();
         QCOMPARE(G.AktuellMaltid, 1);
         QCOMPARE(G.AktuellMaltidNamn, QStringLiteral("Lunch"));
         auto* cb = hitta<QComboBox>("ComboBox1");
         Q_EMIT cb->activated(1);
         QCOMPARE(G.AktuellDag, 1);
         QCOMPARE(G.AktuellMaltid, 1);
-        QVERIFY(hitta<QToolButton>("SpeedButton2")->isChecked());
+        QVERIFY(hitta<QToolButton>("SpeedButton2", f)->isChecked());
     }
 
     void dagmarkorer() {
@@ -78,18 +78,18 @@ private Q_SLOTS:
         lagg(0, 2, 2, "2"); // row 1 empty: not marked although row 2 holds food
         lagg(1, 3, 1, "2"); // another day
         Omrakna();
-        QVERIFY(!hitta<QToolButton>("SpeedButton1")->font().bold());
-        QVERIFY(hitta<QToolButton>("SpeedButton2")->font().bold());
-        QVERIFY(!hitta<QToolButton>("SpeedButton3")->font().bold());
-        QVERIFY(!hitta<QToolButton>("SpeedButton4")->font().bold());
+        QVERIFY(!hitta<QToolButton>("SpeedButton1", f)->font().bold());
+        QVERIFY(hitta<QToolButton>("SpeedButton2", f)->font().bold());
+        QVERIFY(!hitta<QToolButton>("SpeedButton3", f)->font().bold());
+        QVERIFY(!hitta<QToolButton>("SpeedButton4", f)->font().bold());
         Q_EMIT hitta<QComboBox>("ComboBox1")->activated(1);
-        QVERIFY(!hitta<QToolButton>("SpeedButton2")->font().bold());
-        QVERIFY(hitta<QToolButton>("SpeedButton4")->font().bold());
+        QVERIFY(!hitta<QToolButton>("SpeedButton2", f)->font().bold());
+        QVERIFY(hitta<QToolButton>("SpeedButton4", f)->font().bold());
     }
 
     void nyBerakningFragarOchAvbrytBehaller() {
         lagg(0, 0, 1, "2");
-        hitta<QToolButton>("SpeedButton3")->click();
+        hitta<QToolButton>("SpeedButton3", f)->click();
         Dialoger::test().svar = {QMessageBox::Cancel};
         meny("NyBerakning1")->trigger();
         QCOMPARE(m_d->visade(),
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QVERIFY(!G.Andrad);
         QVERIFY(G.Berakning[0][0][1].tom());
         QCOMPARE(G.AktuellMaltid, 0);
-        QVERIFY(hitta<QToolButton>("SpeedButton1")->isChecked());
+        QVERIFY(hitta<QToolButton>("SpeedButton1", f)->isChecked());
         QCOMPARE(hitta<QComboBox>("ComboBox1")->currentIndex(), 0);
         QCOMPARE(f->windowTitle(), G.AktuellNormText);
         // Without changes nothing is asked.
@@ -119,11 +119,11 @@ private Q_SLOTS:
                  QStringLiteral("Måltiden är nu lagrad och kan klistras in i en annan måltid."));
         Dialoger::test().svar = {QMessageBox::No};
         meny("NyBerakning1")->trigger();
-        hitta<QToolButton>("SpeedButton4")->click();
+        hitta<QToolButton>("SpeedButton4", f)->click();
         meny("KlistraInMaltid1")->trigger();
         QCOMPARE(G.Berakning[0][3][2].livsmedel.text(), QStringLiteral("Morot"));
         QVERIFY(!G.Andrad);
-        QVERIFY(hitta<QToolButton>("SpeedButton4")->font().bold());
+        QVERIFY(hitta<QToolButton>("SpeedButton4", f)->font().bold());
         auto* g = hitta<Strangrutnat>("StringGridMaltid");
         QCOMPARE(g->Cells(0, 1), QStringLiteral("Nöt talg"));
         QCOMPARE(g->Cells(1, 1), QStringLiteral("1,0"));

@@ -88,14 +88,14 @@ private Q_SLOTS:
         // The line at 100 % stands in the middle of the plot area.
         const QRectF p = c->chart()->plotArea();
         QCOMPARE(c->referenslinje().left(), std::trunc(p.left() + p.width() / 2));
-        hitta<QToolButton>("SpeedButton10")->click();
+        hitta<QToolButton>("SpeedButton10", f)->click();
         QCOMPARE(c->visatVarde(1, 0), 15.0f); // the whole breakfast, 10 + 5 % of the day
         QCOMPARE(c->chart()->title(), QStringLiteral("Näring i % av behovet för hela DAG1"));
-        QCOMPARE(hitta<QToolButton>("SpeedButton2")->styleSheet(), QStringLiteral("color: red"));
-        hitta<QToolButton>("SpeedButton11")->click();
+        QCOMPARE(hitta<QToolButton>("SpeedButton2", f)->styleSheet(), QStringLiteral("color: red"));
+        hitta<QToolButton>("SpeedButton11", f)->click();
         QCOMPARE(c->visatVarde(1, 0), 15.0f);
         QCOMPARE(hitta<QLineEdit>("EditPris")->text(), QStringLiteral(" Pris alla dagar: 3,75 kr"));
-        QCOMPARE(hitta<QToolButton>("SpeedButton2")->styleSheet(), QString());
+        QCOMPARE(hitta<QToolButton>("SpeedButton2", f)->styleSheet(), QString());
     }
 
     void sidorOchSidknapp() {
