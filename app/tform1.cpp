@@ -71,7 +71,8 @@ QString LivsmedelsdatabasensVersion() {
     TForm1* f = Form1();
     if (!f || !f->DBISAMTableLivs.arOppen()) return {};
     QSqlQuery q(f->DBISAMTableLivs.db());
-    if (!q.exec(QStringLiteral("SELECT \"Datum\" FROM fodbas100 WHERE \"Datum\" <> '' LIMIT 1")) || !q.next())
+    if (!q.exec(QStringLiteral("SELECT \"Datum\" FROM fodbas100 WHERE \"Datum\" <> '' LIMIT 1")) ||
+        !q.next())
         return QStringLiteral("okänd");
     return q.value(0).toString();
 }
@@ -359,10 +360,11 @@ void TForm1::byggMeny() {
             [] { VisaFonster(QStringLiteral("TFormTab")); });
     connect(Copyright1, &QAction::triggered, this, [] {
         // The name, its version and the food data's edition with its source.
-        Dialoger::Meddelande(QStringLiteral("Nutrava %1\n\nKostberäkning med näringsvärden från "
-                                            "Livsmedelsverket, livsmedelsdatabasen, version %2 "
-                                            "(licens CC BY 4.0).")
-                                 .arg(QStringLiteral(NUTRAVA_VERSION), LivsmedelsdatabasensVersion()));
+        Dialoger::Meddelande(
+            QStringLiteral("Nutrava %1\n\nKostberäkning med näringsvärden från "
+                           "Livsmedelsverket, livsmedelsdatabasen, version %2 "
+                           "(licens CC BY 4.0).")
+                .arg(QStringLiteral(NUTRAVA_VERSION), LivsmedelsdatabasensVersion()));
     });
     connect(Utskrift1, &QAction::triggered, this,
             [] { VisaFonster(QStringLiteral("TFormUtskriftsval2")); });

@@ -32,34 +32,71 @@ struct Kolumn {
     bool format;
 };
 const Kolumn kKolumner[] = {
-    {"Kod", nullptr, 10, false}, {"Livsmedel", nullptr, 48, false}, {"Portionsstorlek", "Portstorlek", 10, false},
-    {"Enhet", nullptr, 7, false}, {"Grupp2", "Bildgrupp", 13, false}, {"Grupp1", "Utökad grupp", 29, false},
-    {"kgpris", nullptr, 7, false}, {"Energi _kJ_ _kJ_", "kJ", 10, true}, {"Energi _kcal_ _kcal_", "kcal", 10, true},
-    {"Protein _g_", "Prot g", 10, true}, {"Fett _g_", "Fett g", 10, true}, {"Kolhydrater _g_", "Kolh g", 10, true},
-    {"Fibrer _g_", "Fibrer g", 10, true}, {"Askorbinsyra _mg_", "C vit mg", 10, true}, {"Järn _mg_", "Järn mg", 10, true},
-    {"Kalcium _mg_", "Kalcium  mg", 12, true}, {"Retinol _mcg_", "Retinol  ug", 10, true},
-    {"Karoten _mcg_", "Karoten ug", 12, true}, {"Retinolekv _mcg_", "Retinolekv  ug", 14, true},
-    {"D vitamin _mcg_", "D vit", 10, true}, {"a-Tokoferol _mg_", "a-Tokoferol  mg", 15, true},
-    {"Tiamin _mg_", "Tiamin  mg", 12, true}, {"Riboflavin _mg_", "Riboflavin  mg", 14, true},
-    {"Niacin _mg_", "Niacin  mg", 12, true}, {"Niacinekv _mg_", "Niacinekv  mg", 14, true},
-    {"Vitamin B6 _mg_", "B6 mg", 12, true}, {"Vitamin B12 _mcg_", "B12 ug", 12, true},
-    {"Fosfor _mg_", "Fosfor  mg", 12, true}, {"Magnesium _mg_", "Magnesium mg", 14, true},
-    {"Natrium _mg_", "Natrium mg", 12, true}, {"Kalium _mg_", "Kalium mg", 12, true}, {"Zink _mg_", "Zink mg", 12, true},
-    {"Mättade fettsyror _g_", "Mättat fett g", 12, true}, {"Enkelomättade fettsyror _", "Enkelomättat fett g", 18, true},
-    {"Fleromättade fettsyror _g", "Fleromättat fett g", 16, true}, {"Kolesterol _mg_", "Kolesterol mg", 13, true},
-    {"Monosackarider _g_", "Monosackarider g", 17, true}, {"Disackarider _g_", "Disackarider g", 14, true},
-    {"Sackaros _g_", "Sackaros g", 12, true}, {"Alkohol _g_", "Alkohol g", 12, true},
-    {"Fettsyra C4-C10 _g_", nullptr, 19, true}, {"Fettsyra C12:0 _g_", nullptr, 18, true},
-    {"Fettsyra C14:0 _g_", nullptr, 18, true}, {"Fettsyra C16:0 _g_", nullptr, 18, true},
-    {"Fettsyra C18:0 _g_", nullptr, 18, true}, {"Fettsyra C20:0 _g_", nullptr, 18, true},
-    {"Fettsyra C16:1 _g_", nullptr, 18, true}, {"Fettsyra C18:1 _g_", nullptr, 18, true},
-    {"Fettsyra C18:2 _g_", nullptr, 18, true}, {"Fettsyra C18:3 _g_", nullptr, 18, true},
-    {"Fettsyra C20:4 _g_", nullptr, 18, true}, {"Fettsyra C20:5 _g_", nullptr, 18, true},
-    {"Fettsyra C22:5 _g_", nullptr, 18, true}, {"Fettsyra C22:6 _g_", nullptr, 18, true},
-    {"Folat _mcg_", "Folat ug", 12, false}, {"Selen _mcg_", "Selen ug", 12, true}, {"Vatten _g_", nullptr, 12, true},
-    {"port1", nullptr, 12, false}, {"enhet1", nullptr, 19, false}, {"port2", nullptr, 12, false},
-    {"enhet2", nullptr, 19, false}, {"port3", nullptr, 12, false}, {"enhet3", nullptr, 19, false},
-    {"port4", nullptr, 12, false}, {"enhet4", nullptr, 19, false},
+    {"Kod", nullptr, 10, false},
+    {"Livsmedel", nullptr, 48, false},
+    {"Portionsstorlek", "Portstorlek", 10, false},
+    {"Enhet", nullptr, 7, false},
+    {"Grupp2", "Bildgrupp", 13, false},
+    {"Grupp1", "Utökad grupp", 29, false},
+    {"kgpris", nullptr, 7, false},
+    {"Energi _kJ_ _kJ_", "kJ", 10, true},
+    {"Energi _kcal_ _kcal_", "kcal", 10, true},
+    {"Protein _g_", "Prot g", 10, true},
+    {"Fett _g_", "Fett g", 10, true},
+    {"Kolhydrater _g_", "Kolh g", 10, true},
+    {"Fibrer _g_", "Fibrer g", 10, true},
+    {"Askorbinsyra _mg_", "C vit mg", 10, true},
+    {"Järn _mg_", "Järn mg", 10, true},
+    {"Kalcium _mg_", "Kalcium  mg", 12, true},
+    {"Retinol _mcg_", "Retinol  ug", 10, true},
+    {"Karoten _mcg_", "Karoten ug", 12, true},
+    {"Retinolekv _mcg_", "Retinolekv  ug", 14, true},
+    {"D vitamin _mcg_", "D vit", 10, true},
+    {"a-Tokoferol _mg_", "a-Tokoferol  mg", 15, true},
+    {"Tiamin _mg_", "Tiamin  mg", 12, true},
+    {"Riboflavin _mg_", "Riboflavin  mg", 14, true},
+    {"Niacin _mg_", "Niacin  mg", 12, true},
+    {"Niacinekv _mg_", "Niacinekv  mg", 14, true},
+    {"Vitamin B6 _mg_", "B6 mg", 12, true},
+    {"Vitamin B12 _mcg_", "B12 ug", 12, true},
+    {"Fosfor _mg_", "Fosfor  mg", 12, true},
+    {"Magnesium _mg_", "Magnesium mg", 14, true},
+    {"Natrium _mg_", "Natrium mg", 12, true},
+    {"Kalium _mg_", "Kalium mg", 12, true},
+    {"Zink _mg_", "Zink mg", 12, true},
+    {"Mättade fettsyror _g_", "Mättat fett g", 12, true},
+    {"Enkelomättade fettsyror _", "Enkelomättat fett g", 18, true},
+    {"Fleromättade fettsyror _g", "Fleromättat fett g", 16, true},
+    {"Kolesterol _mg_", "Kolesterol mg", 13, true},
+    {"Monosackarider _g_", "Monosackarider g", 17, true},
+    {"Disackarider _g_", "Disackarider g", 14, true},
+    {"Sackaros _g_", "Sackaros g", 12, true},
+    {"Alkohol _g_", "Alkohol g", 12, true},
+    {"Fettsyra C4-C10 _g_", nullptr, 19, true},
+    {"Fettsyra C12:0 _g_", nullptr, 18, true},
+    {"Fettsyra C14:0 _g_", nullptr, 18, true},
+    {"Fettsyra C16:0 _g_", nullptr, 18, true},
+    {"Fettsyra C18:0 _g_", nullptr, 18, true},
+    {"Fettsyra C20:0 _g_", nullptr, 18, true},
+    {"Fettsyra C16:1 _g_", nullptr, 18, true},
+    {"Fettsyra C18:1 _g_", nullptr, 18, true},
+    {"Fettsyra C18:2 _g_", nullptr, 18, true},
+    {"Fettsyra C18:3 _g_", nullptr, 18, true},
+    {"Fettsyra C20:4 _g_", nullptr, 18, true},
+    {"Fettsyra C20:5 _g_", nullptr, 18, true},
+    {"Fettsyra C22:5 _g_", nullptr, 18, true},
+    {"Fettsyra C22:6 _g_", nullptr, 18, true},
+    {"Folat _mcg_", "Folat ug", 12, false},
+    {"Selen _mcg_", "Selen ug", 12, true},
+    {"Vatten _g_", nullptr, 12, true},
+    {"port1", nullptr, 12, false},
+    {"enhet1", nullptr, 19, false},
+    {"port2", nullptr, 12, false},
+    {"enhet2", nullptr, 19, false},
+    {"port3", nullptr, 12, false},
+    {"enhet3", nullptr, 19, false},
+    {"port4", nullptr, 12, false},
+    {"enhet4", nullptr, 19, false},
 };
 
 // "0.##": at most two decimals, none when they are zero.
@@ -89,7 +126,8 @@ public:
 
 protected:
     QString orderByClause() const override {
-        return alfabetisk ? QStringLiteral("ORDER BY \"Livsmedel\" COLLATE SVENSKA") : QStringLiteral("ORDER BY \"Kod\"");
+        return alfabetisk ? QStringLiteral("ORDER BY \"Livsmedel\" COLLATE SVENSKA")
+                          : QStringLiteral("ORDER BY \"Kod\"");
     }
 };
 
@@ -119,10 +157,11 @@ TFormTab::TFormTab(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
     Button2 = new QPushButton(QStringLiteral("Skriv prislista"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Notis = new QLabel(QStringLiteral("När du ändrat på en rad ska du klicka på raden ovan för att ändringen\n"
-                                      "ska sparas. På slutet finns reservplatser för att lägga in nya livsmedel.\n"
-                                      "OBS! Ändringarna träder i kraft när nu startat om Nutrava-programmet."),
-                       this);
+    Notis = new QLabel(
+        QStringLiteral("När du ändrat på en rad ska du klicka på raden ovan för att ändringen\n"
+                       "ska sparas. På slutet finns reservplatser för att lägga in nya livsmedel.\n"
+                       "OBS! Ändringarna träder i kraft när nu startat om Nutrava-programmet."),
+        this);
     Notis->setObjectName(QStringLiteral("Notis"));
     Notis->setStyleSheet(QStringLiteral("color: red"));
     Notis->hide();
@@ -178,20 +217,23 @@ void TFormTab::FormCreate() {
 
 bool TFormTab::eventFilter(QObject* o, QEvent* e) {
     if (o == DBISAMDBGrid1 && e->type() == QEvent::KeyPress && !redigerbar) {
-        Dialoger::Meddelande(QStringLiteral(
-            "För kunna skriva i tabellen måste du först klicka på knappen Ändra i livsmedelstabellen."));
+        Dialoger::Meddelande(QStringLiteral("För kunna skriva i tabellen måste du först klicka på "
+                                            "knappen Ändra i livsmedelstabellen."));
         return true;
     }
     return QWidget::eventFilter(o, e);
 }
 
 void TFormTab::Button1Click() {
-    if (!FragaLosenord(ReferensLosenord(Losenordsplats::Livsmedelstabell, G.RedigeringsLosenord))) return;
+    if (!FragaLosenord(ReferensLosenord(Losenordsplats::Livsmedelstabell, G.RedigeringsLosenord)))
+        return;
     redigerbar = true;
-    DBISAMDBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+    DBISAMDBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                   QAbstractItemView::EditKeyPressed |
                                    QAbstractItemView::AnyKeyPressed);
     Notis->show();
-    Dialoger::Meddelande(QStringLiteral("Obs! Nu är det du som har ansvaret, ändringar går inte att ångra."));
+    Dialoger::Meddelande(
+        QStringLiteral("Obs! Nu är det du som har ansvaret, ändringar går inte att ångra."));
 }
 
 void TFormTab::SpeedButton1Click() {
@@ -227,7 +269,8 @@ void TFormTab::Button2Click() {
         namn << modell->data(modell->index(r, iNamn)).toString();
         priser << modell->data(modell->index(r, iPris)).toString();
     }
-    const Rapportlayout L = LaggUtPrislista(namn, priser, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    const Rapportlayout L = LaggUtPrislista(
+        namn, priser, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     setProperty("prislistaSidor", static_cast<int>(L.sidor.size()));
     if (Dialoger::test().aktiv) {
         Dialoger::test().visade << QStringLiteral("[prislista]");
@@ -237,7 +280,8 @@ void TFormTab::Button2Click() {
     f.exec();
 }
 
-Rapportlayout LaggUtPrislista(const QStringList& namn, const QStringList& priser, const QString& datum) {
+Rapportlayout LaggUtPrislista(const QStringList& namn, const QStringList& priser,
+                              const QString& datum) {
     Rapportlayout L;
     const double titelband = 13.229, rad = 5.821, kolumn = 98.65;
     const double nedre = Rapportlayout::kHojd - 6.35;

@@ -40,4 +40,5 @@ protected:
 
 // The price list: every food of the view in its order, two columns.
 struct Rapportlayout;
-Rapportlayout LaggUtPrislista(const QStringList& namn, const QStringList& priser, const QString& datum);
+Rapportlayout LaggUtPrislista(const QStringList& namn, const QStringList& priser,
+                              const QString& datum);
