@@ -114,3 +114,44 @@ void BM_KomponeraRapport_AllaDagar(benchmark::State& state) {
 BENCHMARK(BM_KomponeraRapport_AllaDagar)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+#include "reports/rapportlayout.h"
+#include "reports/rapportutdata.h"
+
+namespace {
+
+Rapport veckansRapport(Vecka&) {
+    G.NvVal = {};
+    for (int s = 15; s < 35; ++s) {
+        G.NvVal[static_cast<std::size_t>(s)] = true;
+        G.NvKatalog[static_cast<std::size_t>(s)] = {
+            QStringLiteral("N%1").arg(s), QStringLiteral("N%1 g").arg(s), QStringLiteral("g"), 1};
+    }
+    BeraknaResultat(G);
+    return KomponeraRapport(G, {2, 0, false, false, true, true});
+}
+
+// A full week in full detail, 20 nutrients, bars and pies: the layout alone.
+void BM_RapportLayout_AllaDagar(benchmark::State& state) {
+    Vecka v;
+    const Rapport r = veckansRapport(v);
+    Layoutval val;
+    val.tartor = true;
+    std::size_t sidor = 0;
+    for (auto _ : state) sidor = LaggUtRapport(r, val).sidor.size();
+    state.counters["sidor"] = static_cast<double>(sidor);
+}
+BENCHMARK(BM_RapportLayout_AllaDagar)->Unit(benchmark::kMillisecond);
+
+// ... and written to PDF.
+void BM_RapportPdf_AllaDagar(benchmark::State& state) {
+    Vecka v;
+    const Rapport r = veckansRapport(v);
+    Layoutval val;
+    val.tartor = true;
+    const QString fil = v.dir.filePath(QStringLiteral("rapport.pdf"));
+    for (auto _ : state) SkrivRapportPdf(LaggUtRapport(r, val), fil);
+}
+BENCHMARK(BM_RapportPdf_AllaDagar)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlRecord>
@@ -147,4 +148,22 @@ void TFormNorm::Button1Click() {
     Memo2->show();
     Button1->hide();
     resizeEvent(nullptr);
+    DBISAMDBGridNorm->installEventFilter(this);
+}
+
+bool TFormNorm::eventFilter(QObject* o, QEvent* e) {
+    // The grid's ordinary insert at the end: Insert, or the down arrow on the
+    // last row, appends an empty row.
+    if (o == DBISAMDBGridNorm && e->type() == QEvent::KeyPress && modell) {
+        const int tangent = static_cast<QKeyEvent*>(e)->key();
+        const bool sista = DBISAMDBGridNorm->currentIndex().row() == modell->rowCount() - 1;
+        if (tangent == Qt::Key_Insert || (tangent == Qt::Key_Down && sista)) {
+            if (modell->isDirty()) modell->submit();
+            const int rad = modell->rowCount();
+            modell->insertRow(rad);
+            DBISAMDBGridNorm->setCurrentIndex(modell->index(rad, 0));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(o, e);
 }
