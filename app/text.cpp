@@ -42,6 +42,14 @@ float TextTillTal(const QString& text) {
     return f;
 }
 
+QList<QByteArray> DelaRader(const QByteArray& innehall) {
+    QList<QByteArray> ut = innehall.split('\n');
+    if (!ut.isEmpty() && ut.last().isEmpty()) ut.removeLast();
+    for (QByteArray& r : ut)
+        if (r.endsWith('\r')) r.chop(1);
+    return ut;
+}
+
 QByteArray DosTillAnsi(QByteArray rad) {
     static constexpr unsigned char par[9][2] = {{0x8E, 0xC4}, {0x8F, 0xC5}, {0x99, 0xD6},
                                                 {0x84, 0xE4}, {0x86, 0xE5}, {0x94, 0xF6},

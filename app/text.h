@@ -2,11 +2,16 @@
 // Small text helpers shared by every subsystem: numbers typed with a decimal
 // comma, the DOS letters of nvnamn.txt, Windows-1252 and the two number styles.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Number from text: leading blanks dropped, the first "," read as the decimal
 // point, anything that is not a number in full gives 0. Never shows a message.
 float TextTillTal(const QString& text);
+
+// The lines of a text file: split at LF, a CR before it dropped, and a line
+// end at the very end adding no empty line.
+QList<QByteArray> DelaRader(const QByteArray& innehall);
 
 // Code page 437 to Windows-1252 for the nine letters the program's texts use.
 QByteArray DosTillAnsi(QByteArray rad);

@@ -23,21 +23,10 @@ bool SkrivFilSakert(const QString& fil, const QByteArray& innehall) {
     return f.commit();
 }
 
-namespace {
-// Splits at CR LF (or a bare LF); a line end at the very end adds no line.
-QList<QByteArray> rader(const QByteArray& innehall) {
-    QList<QByteArray> ut = innehall.split('\n');
-    if (!ut.isEmpty() && ut.last().isEmpty()) ut.removeLast();
-    for (QByteArray& r : ut)
-        if (r.endsWith('\r')) r.chop(1);
-    return ut;
-}
-} // namespace
-
 void LasInitdir(const QString& fil, QString& dialogkatalog, QString& databaskatalog) {
     QByteArray innehall;
     if (!LasHelaFilen(fil, innehall)) return;
-    const QList<QByteArray> r = rader(innehall);
+    const QList<QByteArray> r = DelaRader(innehall);
     if (r.isEmpty()) {
         // Reading past the end of an empty file gives empty text for both.
         dialogkatalog.clear();

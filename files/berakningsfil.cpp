@@ -20,16 +20,6 @@ QString BytFiltillagg(const QString& fil, const QString& tillagg) {
     return fil.left(fil.size() - suffix.size() - 1) + tillagg;
 }
 
-namespace {
-QList<QByteArray> rader(const QByteArray& innehall) {
-    QList<QByteArray> ut = innehall.split('\n');
-    if (!ut.isEmpty() && ut.last().isEmpty()) ut.removeLast();
-    for (QByteArray& r : ut)
-        if (r.endsWith('\r')) r.chop(1);
-    return ut;
-}
-} // namespace
-
 QByteArray SkrivVaxo(const Tillstand& t, const QString& datum) {
     QByteArray ut = "100\r\n" + TillAnsi(datum) + "\r\nflera maltider\r\n";
     for (int i = 0; i < 9; ++i) ut += "reserv\r\n";
@@ -79,7 +69,7 @@ VaxoRad DelaMangdrad(const QString& kod, const QString& rad) {
 
 VaxoFil TolkaVaxo(const QByteArray& innehall) {
     VaxoFil f;
-    const QList<QByteArray> r = rader(innehall);
+    const QList<QByteArray> r = DelaRader(innehall);
     qsizetype i = 0;
     auto nasta = [&r, &i](QString& ut) {
         if (i >= r.size()) return false;
@@ -185,7 +175,7 @@ QByteArray SkrivNormfil(const QString& normTyp, const QString& normText, const f
 
 NormfilData TolkaNormfil(const QByteArray& innehall) {
     NormfilData n;
-    const QList<QByteArray> r = rader(innehall);
+    const QList<QByteArray> r = DelaRader(innehall);
     if (r.size() > 10) n.typ = FranAnsi(r[10]);
     if (r.size() > 11) n.text = FranAnsi(r[11]).left(80);
     for (qsizetype i = 12; i < r.size() && n.antal < 51; ++i)

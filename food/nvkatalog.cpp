@@ -6,15 +6,6 @@
 
 namespace {
 
-QList<QByteArray> rader(const QByteArray& innehall) {
-    QList<QByteArray> ut = innehall.split('\n');
-    if (!ut.isEmpty() && ut.last().isEmpty()) ut.removeLast(); // text after the last line end
-    for (QByteArray& r : ut) {
-        if (r.endsWith('\r')) r.chop(1);
-    }
-    return ut;
-}
-
 // An integer as the run-time library reads one: leading blanks, a sign, digits.
 bool lasHeltal(const QByteArray& s, int& varde) {
     qsizetype i = 0;
@@ -36,7 +27,7 @@ bool lasHeltal(const QByteArray& s, int& varde) {
 
 NvKatalogResultat TolkaNvKatalog(const QByteArray& innehall, NvKatalogTabell& katalog) {
     NvKatalogResultat res;
-    const QList<QByteArray> alla = rader(innehall);
+    const QList<QByteArray> alla = DelaRader(innehall);
     for (qsizetype nr = 0; nr < alla.size(); ++nr) {
         const QByteArray& ra = alla[nr];
         if (ra.startsWith('*')) continue;
@@ -81,7 +72,7 @@ NvKatalogResultat TolkaNvKatalog(const QByteArray& innehall, NvKatalogTabell& ka
 
 NvValResultat TolkaNvVal(const QByteArray& innehall, NvValTabell& val) {
     NvValResultat res;
-    const QList<QByteArray> alla = rader(innehall);
+    const QList<QByteArray> alla = DelaRader(innehall);
     for (qsizetype nr = 0; nr < alla.size(); ++nr) {
         const QByteArray t = alla[nr].trimmed();
         if (t.isEmpty()) continue; // reading a number passes over empty lines

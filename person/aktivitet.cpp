@@ -3,13 +3,6 @@
 #include "app/text.h"
 
 namespace {
-QList<QByteArray> rader(const QByteArray& innehall) {
-    QList<QByteArray> ut = innehall.split('\n');
-    if (!ut.isEmpty() && ut.last().isEmpty()) ut.removeLast();
-    for (QByteArray& r : ut)
-        if (r.endsWith('\r')) r.chop(1);
-    return ut;
-}
 bool giltig(int rad) {
     return rad >= 1 && rad < kAktivitetsrader;
 }
@@ -17,7 +10,7 @@ bool giltig(int rad) {
 
 void TolkaAktivtxt(const QByteArray& innehall, Aktivitetstabell& tabell) {
     tabell = {};
-    const QList<QByteArray> r = rader(innehall);
+    const QList<QByteArray> r = DelaRader(innehall);
     for (qsizetype i = 0; i < r.size() && i < 2 * kTabellrader; ++i) {
         auto& cell = tabell[static_cast<std::size_t>(i / 2)];
         (i % 2 == 0 ? cell.first : cell.second) = FranAnsi(r[i]);
@@ -106,7 +99,7 @@ QByteArray SkrivAkt(const Aktivitetslista& l) {
 }
 
 bool LasAkt(const QByteArray& innehall, Aktivitetslista& l) {
-    const QList<QByteArray> r = rader(innehall);
+    const QList<QByteArray> r = DelaRader(innehall);
     if (r.size() > 0) l.alder = FranAnsi(r[0]);
     if (r.size() > 1) l.vikt = FranAnsi(r[1]);
     bool ok = false;
