@@ -192,7 +192,8 @@ TFormAktiv::TFormAktiv(QWidget* parent) : QMainWindow(parent) {
     }
     c->addSeries(serie);
     auto* kat = new QBarCategoryAxis;
-    kat->append({QStringLiteral("Intag"), QStringLiteral("Förbrukn.")});
+    // Categories count from the bottom: "Intag" above "Förbrukn.".
+    kat->append({QStringLiteral("Förbrukn."), QStringLiteral("Intag")});
     auto* varde = new QValueAxis;
     varde->setLabelFormat(QStringLiteral("%.0f"));
     c->addAxis(kat, Qt::AlignLeft);
@@ -201,7 +202,6 @@ TFormAktiv::TFormAktiv(QWidget* parent) : QMainWindow(parent) {
     serie->attachAxis(varde);
     ChartAktiv->setChart(c);
     ChartAktiv->setGeometry(644, 152, 300, 330);
-    setFixedSize(952, 490 + menuBar()->sizeHint().height());
 
     QMenu* arkiv = menuBar()->addMenu(QStringLiteral("Arkiv"));
     arkiv->setObjectName(QStringLiteral("Arkiv1"));
@@ -232,6 +232,8 @@ TFormAktiv::TFormAktiv(QWidget* parent) : QMainWindow(parent) {
     connect(StringGridAktiv, &QTableWidget::cellChanged, this,
             [this](int r, int kol) { cellAndrad(r + 1, kol); });
     StringGridAktiv->installEventFilter(this);
+    // The menu bar's height is known once its entries are in.
+    setFixedSize(952, 490 + menuBar()->sizeHint().height());
     RegistreraFonster(this);
     OmraknaVisningar().AktivDiagram = [this] { VisaIntag(); };
 }
