@@ -5,7 +5,7 @@ pkgs=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6svg6-dev
   qt6-translations-l10n qt6-qpa-plugins libgl-dev
-  libquazip1-qt6-dev libxlsxwriter-dev zlib1g-dev
+  libquazip1-qt6-dev libxlsxwriter-dev zlib1g-dev libsqlite3-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-apps imagemagick
