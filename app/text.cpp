@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <limits>
 
 float TextTillTal(const QString& text) {
@@ -71,13 +73,16 @@ constexpr char16_t kCp1252Hog[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 } // namespace
 
+void FranAnsiSkriv(char16_t* ut, const char* data, qsizetype n) {
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(data[i]);
+        ut[i] = (b >= 0x80 && b < 0xA0) ? kCp1252Hog[b - 0x80] : char16_t(b);
+    }
+}
+
 QString FranAnsi(const QByteArray& bytes) {
     QString ut(bytes.size(), Qt::Uninitialized);
-    QChar* d = ut.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252Hog[b - 0x80]) : QChar(b);
-    }
+    FranAnsiSkriv(reinterpret_cast<char16_t*>(ut.data()), bytes.constData(), bytes.size());
     return ut;
 }
 
@@ -115,79 +120,78 @@ long long AvrundaJamnt(double varde) {
     return static_cast<long long>(r);
 }
 
-void TalTill(QString& ut, double varde, int bredd, int decimaler) {
+int TalSkriv(char16_t* ut, double varde, int bredd, int decimaler) {
     static constexpr double tiopotens[10] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    static constexpr long long tiopotensH[10] = {1,      10,      100,      1000,      10000,
-                                                 100000, 1000000, 10000000, 100000000, 1000000000};
+    static constexpr unsigned long long tiopotensH[10] = {
+        1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+    if (decimaler < 0) decimaler = 0;
+    if (decimaler > 9) decimaler = 9;
+    if (bredd > kTalSkrivMax) return -1;
+    if (!std::isfinite(varde)) varde = 0;
+    const double x = varde * tiopotens[decimaler];
+    const double a = std::fabs(x);
+    if (!(a < 9e15)) return -1;
+    // Rounded half away from zero; the small allowance keeps values such as
+    // 2.675 stored as 2.67499999 from rounding down when they were meant as
+    // a half. Below 2^53 the fraction is exact, so no library call is needed.
+    unsigned long long n = static_cast<unsigned long long>(a);
+    if (a - static_cast<double>(n) > 0.5 - 1e-9) ++n;
+    const bool negativ = x < 0 && n != 0;
+    // Written from the right, two digits at a time: this runs for every value
+    // of every report line.
+    static constexpr char par[] = "0001020304050607080910111213141516171819"
+                                  "2021222324252627282930313233343536373839"
+                                  "4041424344454647484950515253545556575859"
+                                  "6061626364656667686970717273747576777879"
+                                  "8081828384858687888990919293949596979899";
+    char16_t buf[40];
+    int i = static_cast<int>(std::size(buf));
+    auto skriv = [&buf, &i](unsigned long long v, int minst) {
+        const int fore = i;
+        while (v >= 100) {
+            const auto k = static_cast<unsigned>(v % 100);
+            v /= 100;
+            buf[--i] = static_cast<char16_t>(par[2 * k + 1]);
+            buf[--i] = static_cast<char16_t>(par[2 * k]);
+        }
+        if (v >= 10) {
+            buf[--i] = static_cast<char16_t>(par[2 * v + 1]);
+            buf[--i] = static_cast<char16_t>(par[2 * v]);
+        } else {
+            buf[--i] = static_cast<char16_t>(u'0' + v);
+        }
+        while (fore - i < minst) buf[--i] = u'0';
+    };
+    const unsigned long long skala = tiopotensH[decimaler];
+    if (decimaler > 0) {
+        skriv(n % skala, decimaler);
+        buf[--i] = u'.';
+    }
+    skriv(n / skala, 1);
+    if (negativ) buf[--i] = u'-'; // "-0.0" cannot arise: n is 0 then
+    const int langd = static_cast<int>(std::size(buf)) - i;
+    int k = 0;
+    for (; k < bredd - langd; ++k) ut[k] = u' ';
+    std::memcpy(ut + k, buf + i, static_cast<std::size_t>(langd) * sizeof(char16_t));
+    return k + langd;
+}
+
+void TalTill(QString& ut, double varde, int bredd, int decimaler) {
+    char16_t buf[kTalSkrivMax];
+    const int n = TalSkriv(buf, varde, bredd, decimaler);
+    if (n >= 0) {
+        ut.append(QStringView(buf, n));
+        return;
+    }
+    // Very large values and widths: the same rounding, written by Qt.
+    static constexpr double tiopotens[10] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     if (decimaler < 0) decimaler = 0;
     if (decimaler > 9) decimaler = 9;
     if (!std::isfinite(varde)) varde = 0;
-    // Scale, then round half away from zero; the small allowance keeps values
-    // such as 2.675 stored as 2.67499999 from rounding down when they were
-    // meant as a half.
     double x = varde * tiopotens[decimaler];
     const double r = std::round(x);
     const double diff = std::fabs(x - r);
-    if (diff > 0.5 - 1e-9 && diff < 0.5)
-        x = x > 0 ? std::floor(x) + 1 : std::ceil(x) - 1;
-    else
-        x = r;
-    if (std::fabs(x) < 9e15) {
-        // Written digit by digit: this runs for every value of every report line.
-        long long n = static_cast<long long>(x);
-        const bool negativ = n < 0;
-        if (negativ) n = -n;
-        char buf[48];
-        int i = sizeof buf;
-        auto skriv = [&buf, &i](auto v, int minst) {
-            // Two digits at a time; most values fit in 32 bits.
-            static constexpr char par[] = "0001020304050607080910111213141516171819"
-                                          "2021222324252627282930313233343536373839"
-                                          "4041424344454647484950515253545556575859"
-                                          "6061626364656667686970717273747576777879"
-                                          "8081828384858687888990919293949596979899";
-            int skrivna = 0;
-            while (v >= 100) {
-                const auto k = static_cast<unsigned>(v % 100);
-                v /= 100;
-                buf[--i] = par[2 * k + 1];
-                buf[--i] = par[2 * k];
-                skrivna += 2;
-            }
-            if (v >= 10) {
-                buf[--i] = par[2 * v + 1];
-                buf[--i] = par[2 * v];
-                skrivna += 2;
-            } else {
-                buf[--i] = static_cast<char>('0' + v);
-                ++skrivna;
-            }
-            while (skrivna < minst) {
-                buf[--i] = '0';
-                ++skrivna;
-            }
-        };
-        const long long skala = tiopotensH[decimaler];
-        const long long heltal = n / skala;
-        if (decimaler > 0) {
-            const long long brak = n % skala;
-            if (brak < 4294967296LL)
-                skriv(static_cast<unsigned>(brak), decimaler);
-            else
-                skriv(static_cast<unsigned long long>(brak), decimaler);
-            buf[--i] = '.';
-        }
-        if (heltal < 4294967296LL)
-            skriv(static_cast<unsigned>(heltal), 1);
-        else
-            skriv(static_cast<unsigned long long>(heltal), 1);
-        if (negativ) buf[--i] = '-'; // "-0.0" cannot arise: n is 0 then
-        while (static_cast<int>(sizeof buf) - i < bredd && i > 0) buf[--i] = ' ';
-        const int langd = static_cast<int>(sizeof buf) - i;
-        for (int k = langd; k < bredd; ++k) ut += u' ';
-        ut += QLatin1StringView(buf + i, langd);
-        return;
-    }
+    x = (diff > 0.5 - 1e-9 && diff < 0.5) ? (x > 0 ? std::floor(x) + 1 : std::ceil(x) - 1) : r;
     const QString s = QString::number(x / tiopotens[decimaler], 'f', decimaler);
     for (qsizetype k = s.size(); k < bredd; ++k) ut += u' ';
     ut += s;
@@ -204,6 +208,33 @@ QString SystemTal(double varde, int decimaler) {
     loc.setNumberOptions(QLocale::OmitGroupSeparator);
     if (!std::isfinite(varde)) varde = 0;
     return loc.toString(varde, 'f', decimaler);
+}
+
+int TvaDecimalerSkriv(char16_t* ut, double varde, char16_t decimaltecken) {
+    // Exact only with a significand of 64 bits: 53 bits times 100 needs 60.
+    if constexpr (std::numeric_limits<long double>::digits < 64) {
+        return -1;
+    } else {
+        if (!(varde >= 0 && varde < 1e15)) return -1;
+        const long double y = static_cast<long double>(varde) * 100;
+        unsigned long long n = static_cast<unsigned long long>(y);
+        // Ties go up, as the locale's own formatting takes them.
+        if (y - static_cast<long double>(n) >= 0.5L) ++n;
+        char16_t buf[24];
+        int i = static_cast<int>(std::size(buf));
+        const auto brak = static_cast<unsigned>(n % 100);
+        buf[--i] = static_cast<char16_t>(u'0' + brak % 10);
+        buf[--i] = static_cast<char16_t>(u'0' + brak / 10);
+        buf[--i] = decimaltecken;
+        unsigned long long heltal = n / 100;
+        do {
+            buf[--i] = static_cast<char16_t>(u'0' + heltal % 10);
+            heltal /= 10;
+        } while (heltal);
+        const int langd = static_cast<int>(std::size(buf)) - i;
+        std::memcpy(ut, buf + i, static_cast<std::size_t>(langd) * sizeof(char16_t));
+        return langd;
+    }
 }
 
 QString SystemFlyttal(double varde) {

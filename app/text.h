@@ -19,6 +19,8 @@ QByteArray DosTillAnsi(QByteArray rad);
 // Windows-1252 bytes to text and back; characters outside the code page
 // become "?" when encoded.
 QString FranAnsi(const QByteArray& bytes);
+// The same into a buffer with room for n characters.
+void FranAnsiSkriv(char16_t* ut, const char* data, qsizetype n);
 QByteArray TillAnsi(const QString& text);
 
 // A number written plainly: the given width (padded with blanks on the left)
@@ -27,6 +29,12 @@ QString Tal(double varde, int bredd, int decimaler);
 
 // The same, appended to a text (the report writes many thousands).
 void TalTill(QString& ut, double varde, int bredd, int decimaler);
+
+// The same, written into a buffer with room for kTalSkrivMax characters;
+// returns the count written, or -1 for a width or value beyond that room
+// (Tal handles those).
+inline constexpr int kTalSkrivMax = 64;
+int TalSkriv(char16_t* ut, double varde, int bredd, int decimaler);
 
 // A number rounded to a whole number, halves away from zero.
 long long AvrundaHeltal(double varde);
@@ -37,6 +45,12 @@ long long AvrundaJamnt(double varde);
 // A number in the program's locale (its decimal separator, no grouping),
 // fixed notation.
 QString SystemTal(double varde, int decimaler);
+
+// SystemTal with two decimals for the common case, written into a buffer
+// with room for kTalSkrivMax characters with the given decimal separator.
+// Returns the count written, or -1 for a value it leaves to SystemTal
+// (negative, not finite, or 10^15 and above).
+int TvaDecimalerSkriv(char16_t* ut, double varde, char16_t decimaltecken);
 
 // A float written as text the way the food index stores it: general format,
 // up to 15 significant digits, the locale's decimal separator.

@@ -3,6 +3,12 @@
 #include "app/text.h"
 #include "app/tillstand.h"
 
+#include <QLocale>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 const char* const kDagnamn[7] = {"Dag 1", "Dag 2", "Dag 3", "Dag 4", "Dag 5", "Dag 6", "Dag 7"};
 const char* const kRapportMaltidsnamn[4] = {"Frukost  ", "Lunch    ", "Middag   ", "Mellanmål"};
 
@@ -12,26 +18,100 @@ QString Kronor(double x) {
 
 namespace {
 
-QString pad50(const QString& s) {
-    return s.size() >= 50 ? s : s + QString(50 - s.size(), u' ');
-}
-QString kolumn(const QString& s) {
-    return s.size() >= 7 ? s : QString(7 - s.size(), u' ') + s;
-}
-QString fast(const QString& s, int n) {
-    return s.size() >= n ? s.left(n) : s + QString(n - s.size(), u' ');
-}
-QString utfyllt(const QString& s, int n) {
-    return s.size() >= n ? s : s + QString(n - s.size(), u' ');
+// One report line being built: a reused buffer, copied out once into a
+// text of its final size. The report writes some ten thousand lines, so no
+// line goes through intermediate texts.
+class Linje {
+public:
+    Linje() : m_buf(512) {}
+
+    Linje& borja() {
+        m_n = 0;
+        return *this;
+    }
+    Linje& operator<<(QStringView s) {
+        plats(s.size());
+        if (!s.isEmpty())
+            std::memcpy(m_buf.data() + m_n, s.utf16(),
+                        static_cast<std::size_t>(s.size()) * sizeof(char16_t));
+        m_n += s.size();
+        return *this;
+    }
+    Linje& operator<<(char16_t c) {
+        plats(1);
+        m_buf[static_cast<std::size_t>(m_n++)] = c;
+        return *this;
+    }
+    // A stored Windows-1252 text, at most max characters of it.
+    template <int N> Linje& ansi(const KortText<N>& t, int max = N) {
+        const int n = t.antal() < max ? t.antal() : max;
+        plats(n);
+        FranAnsiSkriv(m_buf.data() + m_n, t.tecken, n);
+        m_n += n;
+        return *this;
+    }
+    // Blanks up to the given width; a longer line stays as it is.
+    Linje& fyll(qsizetype bredd) {
+        if (m_n < bredd) {
+            plats(bredd - m_n);
+            std::fill(m_buf.data() + m_n, m_buf.data() + bredd, u' ');
+            m_n = bredd;
+        }
+        return *this;
+    }
+    // Right-aligned in a column of the given width.
+    Linje& hoger(QStringView s, qsizetype bredd) {
+        for (qsizetype k = s.size(); k < bredd; ++k) *this << u' ';
+        return *this << s;
+    }
+    Linje& tal(double v, int bredd, int decimaler) {
+        plats(kTalSkrivMax);
+        const int n = TalSkriv(m_buf.data() + m_n, v, bredd, decimaler);
+        if (n < 0) return *this << QStringView(Tal(v, bredd, decimaler));
+        m_n += n;
+        return *this;
+    }
+    Linje& kronor(double v, char16_t decimaltecken) {
+        plats(kTalSkrivMax);
+        const int n = decimaltecken ? TvaDecimalerSkriv(m_buf.data() + m_n, v, decimaltecken) : -1;
+        if (n < 0) return *this << QStringView(Kronor(v));
+        m_n += n;
+        return *this;
+    }
+    qsizetype storlek() const { return m_n; }
+    QString text() const { return QString(reinterpret_cast<const QChar*>(m_buf.data()), m_n); }
+
+private:
+    void plats(qsizetype k) {
+        if (m_n + k > static_cast<qsizetype>(m_buf.size()))
+            m_buf.resize(static_cast<std::size_t>(2 * (m_n + k)));
+    }
+    std::vector<char16_t> m_buf;
+    qsizetype m_n = 0;
+};
+
+// The decimal separator Kronor writes, when the fast path may write it.
+char16_t kronorDecimaltecken() {
+    const QLocale loc;
+    const QString punkt = loc.decimalPoint();
+    if (punkt.size() != 1 || loc.zeroDigit() != QStringLiteral("0")) return 0;
+    return punkt.at(0).unicode();
 }
 
 class Komponist {
 public:
-    Komponist(const Tillstand& t, const Rapportval& v) : T(t), V(v) {
+    Komponist(const Tillstand& t, const Rapportval& v)
+        : T(t), V(v), m_decimaltecken(kronorDecimaltecken()) {
         R.Rapportrader.reserve(4096);
         R.Rapportrader.push_back({QStringLiteral("del1"), QStringLiteral("del2")});
-        for (int s = 15; s <= 65; ++s)
+        for (int s = 15; s <= 65; ++s) {
             if (T.NvVal[static_cast<std::size_t>(s)]) valda.push_back(s);
+            // The unit is what follows the first blank of the label.
+            const QString& etikett = nv(s).nvEtikett;
+            const qsizetype blank = etikett.indexOf(u' ');
+            m_enhet[static_cast<std::size_t>(s)] =
+                blank >= 0 ? etikett.mid(blank + 1) : QStringLiteral(" ");
+        }
     }
 
     Rapport kor() {
@@ -62,68 +142,76 @@ public:
 private:
     const Tillstand& T;
     const Rapportval& V;
+    const char16_t m_decimaltecken;
     Rapport R;
-    // Lines are built here and copied out once, at their final size.
-    QString m_buf;
-    QString kopia() const { return QString(m_buf.constData(), m_buf.size()); }
-    static void pad50till(QString& s) {
-        if (s.size() < 50) s.resize(50, u' ');
-    }
+    Linje L;
     std::vector<int> valda;
+    std::array<QString, 66> m_enhet;
     bool harForsta = false;
 
     void rad(QString text, const QString& titel) {
         const auto n = static_cast<std::size_t>(R.NastaRapportrad);
-        if (R.Rapportrader.size() <= n) R.Rapportrader.resize(n + 1);
-        R.Rapportrader[n].del1 = std::move(text);
-        R.Rapportrader[n].del2 = titel;
+        if (R.Rapportrader.size() == n) {
+            R.Rapportrader.push_back({std::move(text), titel});
+        } else {
+            if (R.Rapportrader.size() < n) R.Rapportrader.resize(n + 1);
+            R.Rapportrader[n].del1 = std::move(text);
+            R.Rapportrader[n].del2 = titel;
+        }
         ++R.NastaRapportrad;
     }
+    void rad(const Linje& l, const QString& titel) { rad(l.text(), titel); }
     void forsta(const QString& titel) {
         if (harForsta) return;
         harForsta = true;
         R.ForstaRubrik = titel;
     }
     const NvPost& nv(int s) const { return T.NvKatalog[static_cast<std::size_t>(s)]; }
-    QString maltidstitel(int d, int m) const {
-        return QString::fromUtf8(kDagnamn[d]) + u' ' + QString::fromUtf8(kRapportMaltidsnamn[m]);
-    }
+    static QString dagnamn(int d) { return QString::fromUtf8(kDagnamn[d]); }
+    static QString maltidsnamn(int m) { return QString::fromUtf8(kRapportMaltidsnamn[m]); }
 
     // The column-group loop: the first text, then six columns a line. The
     // cell appends its 7-character column.
-    template <typename F> void kolumngrupp(const QString& forst, const QString& titel, F&& cell) {
+    template <typename F> void kolumngrupp(QStringView forst, const QString& titel, F&& cell) {
         int q = 15;
-        auto taSex = [&](QString& linje) {
+        auto taSex = [&] {
             int tagna = 0;
             while (q <= 65 && tagna < 6) {
                 if (T.NvVal[static_cast<std::size_t>(q)]) {
-                    cell(linje, q);
+                    cell(q);
                     ++tagna;
                 }
                 ++q;
             }
         };
-        m_buf.resize(0); // keeps the capacity
-        m_buf += forst;
-        pad50till(m_buf);
-        taSex(m_buf);
-        rad(kopia(), titel);
+        L.borja() << forst;
+        L.fyll(50);
+        taSex();
+        rad(L, titel);
         while (q <= 65) {
-            m_buf.resize(0); // keeps the capacity
-            pad50till(m_buf);
-            taSex(m_buf);
-            rad(kopia(), titel);
+            L.borja().fyll(50);
+            taSex();
+            rad(L, titel);
         }
         rad(QString(), titel);
     }
-    void summagrupp(const QString& forst, const QString& titel, const float* v) {
-        kolumngrupp(forst, titel,
-                    [&](QString& l, int s) { TalTill(l, v[s - 15], 7, nv(s).nvDecimaler); });
+    void summagrupp(QStringView forst, const QString& titel, const float* v) {
+        kolumngrupp(forst, titel, [&](int s) { L.tal(v[s - 15], 7, nv(s).nvDecimaler); });
+    }
+    // A sum line's first text: its name, and with prices the cost after
+    // the given blanks.
+    QString summatext(QStringView namn, int blanka, double kostnad) const {
+        if (!V.pris) return namn.toString();
+        Linje l;
+        l << namn;
+        for (int k = 0; k < blanka; ++k) l << u' ';
+        l.tal(kostnad, 0, 2) << u" kr";
+        return l.text();
     }
 
-    void naringsrubrik(const QString& titel, const QString& forst) {
+    void naringsrubrik(const QString& titel, QStringView forst) {
         forsta(titel);
-        kolumngrupp(forst, titel, [&](QString& l, int s) { l += kolumn(nv(s).nvNamn); });
+        kolumngrupp(forst, titel, [&](int s) { L.hoger(nv(s).nvNamn, 7); });
     }
 
     void livsmedelUtforligt(int d, int m, const QString& titel) {
@@ -132,47 +220,43 @@ private:
             const Maltidsrad& x = T.Berakning[d][m][r];
             if (x.tom()) continue;
             const double g = x.gram;
-            auto varde = [&](QString& l, int s) {
-                const double n = x.naring[s - 15];
-                if (n < -0.1)
-                    l += QLatin1StringView("      -");
-                else
-                    TalTill(l, n * g / 100, 7, nv(s).nvDecimaler);
-            };
             std::size_t i = 0;
-            auto sex = [&](QString& linje) {
-                for (int k = 0; k < 6 && i < valda.size(); ++k, ++i) varde(linje, valda[i]);
+            auto sex = [&] {
+                for (int k = 0; k < 6 && i < valda.size(); ++k, ++i) {
+                    const int s = valda[i];
+                    const double n = x.naring[s - 15];
+                    if (n < -0.1)
+                        L << u"      -";
+                    else
+                        L.tal(n * g / 100, 7, nv(s).nvDecimaler);
+                }
             };
-            m_buf.resize(0); // keeps the capacity
-            m_buf += x.livsmedel.text().left(50);
-            pad50till(m_buf);
-            sex(m_buf);
-            rad(kopia(), titel);
-            QString mangd;
+            L.borja().ansi(x.livsmedel, 50).fyll(50);
+            sex();
+            rad(L, titel);
+            L.borja();
             if (!V.pris) {
                 const double a = x.portionsstorlek > 0.9f ? g / x.portionsstorlek : 0;
-                if (x.portionsstorlek > 0.9f && a > 0.01)
-                    mangd = Tal(a, 0, 2) + u' ' + x.enhet.text() + QStringLiteral(" = ") +
-                            Tal(g, 0, 0) + QStringLiteral(" gram");
-                else
-                    mangd = Tal(g, 0, 0) + QStringLiteral(" gram");
+                if (x.portionsstorlek > 0.9f && a > 0.01) {
+                    L.tal(a, 0, 2) << u' ';
+                    L.ansi(x.enhet) << u" = ";
+                }
+                L.tal(g, 0, 0) << u" gram";
             } else {
-                mangd = Tal(g, 0, 0) + QStringLiteral(" gram");
+                L.tal(g, 0, 0) << u" gram";
                 const double k = x.kgpris * g / 1000;
-                if (k > 0.01 && x.kgpris > 0.01f)
-                    mangd = utfyllt(mangd, 21) + Kronor(k) + QStringLiteral(" kr   (") +
-                            Kronor(x.kgpris) + QStringLiteral(" kr/kg)");
+                if (k > 0.01 && x.kgpris > 0.01f) {
+                    L.fyll(21).kronor(k, m_decimaltecken) << u" kr   (";
+                    L.kronor(x.kgpris, m_decimaltecken) << u" kr/kg)";
+                }
             }
-            m_buf.resize(0); // keeps the capacity
-            m_buf += mangd;
-            pad50till(m_buf);
-            sex(m_buf);
-            rad(kopia(), titel);
+            L.fyll(50);
+            sex();
+            rad(L, titel);
             while (i < valda.size() && valda[i - 1] < hogsta) {
-                m_buf.resize(0); // keeps the capacity
-                pad50till(m_buf);
-                sex(m_buf);
-                rad(kopia(), titel);
+                L.borja().fyll(50);
+                sex();
+                rad(L, titel);
             }
             rad(QString(), titel);
         }
@@ -180,11 +264,15 @@ private:
 
     void energirad(const float a[4], const QString& titel) {
         rad(QString(), titel);
-        QString l = QStringLiteral("Energifördelning: Protein ") + Tal(a[0], 3, 0) +
-                    QStringLiteral("%   Fett ") + Tal(a[1], 3, 0) +
-                    QStringLiteral("%     Kolhydrat ") + Tal(a[2], 3, 0) + u'%';
-        if (a[3] > 1.0f) l += QStringLiteral("     Alkohol ") + Tal(a[3], 3, 0) + u'%';
-        rad(l, titel);
+        L.borja() << u"Energifördelning: Protein ";
+        L.tal(a[0], 3, 0) << u"%   Fett ";
+        L.tal(a[1], 3, 0) << u"%     Kolhydrat ";
+        L.tal(a[2], 3, 0) << u'%';
+        if (a[3] > 1.0f) {
+            L << u"     Alkohol ";
+            L.tal(a[3], 3, 0) << u'%';
+        }
+        rad(L, titel);
     }
 
     void cirkel(const float a0, const float a1, const float a2, const float a3,
@@ -196,10 +284,14 @@ private:
     void stapelblock(int slag, int d, int m, const QString& titel) {
         rad(QString(), titel);
         rad(QString(), titel);
-        const QString slut =
-            slag == 0 ? QString::fromUtf8(kRapportMaltidsnamn[m])
-                      : (slag == 1 ? QString::fromUtf8(kDagnamn[d]) : QStringLiteral("Perioden"));
-        rad(T.AktuellNormText + QStringLiteral("    ") + slut, titel);
+        L.borja() << T.AktuellNormText << u"    ";
+        if (slag == 0)
+            L << QStringView(maltidsnamn(m));
+        else if (slag == 1)
+            L << QStringView(dagnamn(d));
+        else
+            L << u"Perioden";
+        rad(L, titel);
         rad(QString(), titel);
         rad(QStringLiteral("                                50%           100%          150%       "
                            "%av rek.     Rek."),
@@ -208,39 +300,36 @@ private:
         for (int s : valda) {
             const int p = s - 15;
             const NvPost& n = nv(s);
-            float v;
-            QString procent, krav;
+            L.borja() << u'!' << n.nvNamn << u' ';
             if (slag == 0) {
-                v = T.R.MaltidSumma[d][m][p];
                 const float andel = T.Maltidsandel[m];
-                procent = andel > 0.001f
-                              ? Tal(T.R.MaltidProcent[d][m][p] / static_cast<double>(andel), 0, 0)
-                              : QStringLiteral(" ");
-                krav = andel > 0.001f ? Tal(static_cast<double>(T.AktuellNorm[p]) * andel, 0, 0)
-                                      : QStringLiteral(" ");
-            } else if (slag == 1) {
-                v = T.R.DagSumma[d][p];
-                procent = Tal(T.R.DagProcent[d][p], 0, 0);
-                krav = Tal(T.AktuellNorm[p], 0, 0);
+                L.tal(T.R.MaltidSumma[d][m][p], 0, n.nvDecimaler) << u' ';
+                L << m_enhet[static_cast<std::size_t>(s)] << u" ?";
+                if (andel > 0.001f)
+                    L.tal(T.R.MaltidProcent[d][m][p] / static_cast<double>(andel), 0, 0);
+                else
+                    L << u' ';
+                L << u'&';
+                if (andel > 0.001f)
+                    L.tal(static_cast<double>(T.AktuellNorm[p]) * andel, 0, 0);
+                else
+                    L << u' ';
             } else {
-                v = T.R.PeriodMedel[p];
-                procent = Tal(T.R.PeriodProcent[p], 0, 0);
-                krav = Tal(T.AktuellNorm[p], 0, 0);
+                const float v = slag == 1 ? T.R.DagSumma[d][p] : T.R.PeriodMedel[p];
+                const float procent = slag == 1 ? T.R.DagProcent[d][p] : T.R.PeriodProcent[p];
+                L.tal(v, 0, n.nvDecimaler) << u' ';
+                L << m_enhet[static_cast<std::size_t>(s)] << u" ?";
+                L.tal(procent, 0, 0) << u'&';
+                L.tal(T.AktuellNorm[p], 0, 0);
             }
-            const qsizetype blank = n.nvEtikett.indexOf(u' ');
-            const QString enhet = blank >= 0 ? n.nvEtikett.mid(blank + 1) : QStringLiteral(" ");
-            rad(u'!' + n.nvNamn + u' ' + Tal(v, 0, n.nvDecimaler) + u' ' + enhet +
-                    QStringLiteral(" ?") + procent + u'&' + krav + u'@',
-                titel);
+            L << u'@';
+            rad(L, titel);
         }
     }
 
     void maltidSummaBlock(int d, int m, const QString& titel) {
-        const QString forst = V.pris
-                                  ? QStringLiteral("* Summa *            ") +
-                                        Tal(T.R.MaltidKostnad[d][m], 0, 2) + QStringLiteral(" kr")
-                                  : QStringLiteral("* Summa *");
-        summagrupp(forst, titel, T.R.MaltidSumma[d][m]);
+        summagrupp(summatext(u"* Summa *", 12, T.R.MaltidKostnad[d][m]), titel,
+                   T.R.MaltidSumma[d][m]);
         maltidSlut(d, m, titel);
     }
 
@@ -263,17 +352,19 @@ private:
                 const Maltidsrad& x = T.Berakning[d][m][r];
                 if (x.tom()) continue;
                 const double g = x.gram;
-                QString l = pad50(x.livsmedel.text().left(50)) + Tal(g, 6, 0);
+                L.borja().ansi(x.livsmedel, 50).fyll(50).tal(g, 6, 0);
                 const double k = x.kgpris * g / 1000;
-                if (k > 0.01 && x.kgpris > 0.01f)
-                    l += QStringLiteral("      ") + Kronor(k) + QStringLiteral("      ") +
-                         Kronor(x.kgpris);
-                rad(l, titel);
+                if (k > 0.01 && x.kgpris > 0.01f) {
+                    L << u"      ";
+                    L.kronor(k, m_decimaltecken) << u"      ";
+                    L.kronor(x.kgpris, m_decimaltecken);
+                }
+                rad(L, titel);
             }
             rad(QString(), titel);
-            rad(QStringLiteral("Pris: ") + Tal(T.R.MaltidKostnad[d][m], 0, 2) +
-                    QStringLiteral(" kr"),
-                titel);
+            L.borja() << u"Pris: ";
+            L.tal(T.R.MaltidKostnad[d][m], 0, 2) << u" kr";
+            rad(L, titel);
             rad(QString(), titel);
         } else {
             rad(QStringLiteral(
@@ -285,10 +376,11 @@ private:
                 if (x.tom()) continue;
                 const double g = x.gram;
                 const double a = x.portionsstorlek > 0.9f ? g / x.portionsstorlek : 0;
-                const QString sort = a > 0.01 ? utfyllt(x.enhet.text(), 9) : QString(9, u' ');
-                rad(pad50(x.livsmedel.text().left(50)) + Tal(a, 5, 2) + QStringLiteral("  ") +
-                        sort + Tal(g, 6, 0),
-                    titel);
+                L.borja().ansi(x.livsmedel, 50).fyll(50).tal(a, 5, 2) << u"  ";
+                const qsizetype sort = L.storlek();
+                if (a > 0.01) L.ansi(x.enhet);
+                L.fyll(sort + 9).tal(g, 6, 0);
+                rad(L, titel);
             }
             rad(QString(), titel);
         }
@@ -296,9 +388,9 @@ private:
     }
 
     void rapportMaltid(int d, int m) {
-        const QString titel = maltidstitel(d, m);
+        const QString titel = dagnamn(d) + u' ' + maltidsnamn(m);
         if (V.detalj == 0) {
-            naringsrubrik(titel, QStringLiteral("Livsmedel"));
+            naringsrubrik(titel, u"Livsmedel");
             livsmedelUtforligt(d, m, titel);
             maltidSummaBlock(d, m, titel);
         } else {
@@ -307,25 +399,19 @@ private:
     }
 
     void maltidsrader(int d) {
-        const QString titel = QString::fromUtf8(kDagnamn[d]);
+        const QString titel = dagnamn(d);
         for (int m = 0; m < 4; ++m) {
             if (!(T.R.MaltidSumma[d][m][0] >= 1.0f)) continue;
-            const QString namn = QString::fromUtf8(kRapportMaltidsnamn[m]);
-            summagrupp(V.pris ? namn + QStringLiteral("      ") +
-                                    Tal(T.R.MaltidKostnad[d][m], 0, 2) + QStringLiteral(" kr")
-                              : namn,
-                       titel, T.R.MaltidSumma[d][m]);
+            summagrupp(summatext(maltidsnamn(m), 6, T.R.MaltidKostnad[d][m]), titel,
+                       T.R.MaltidSumma[d][m]);
         }
     }
 
     void dagSummaBlock(int d, bool utforlig) {
         if (!(T.R.DagSumma[d][0] >= 1.0f)) return;
-        const QString titel = QString::fromUtf8(kDagnamn[d]);
+        const QString titel = dagnamn(d);
         if (utforlig)
-            summagrupp(V.pris ? QStringLiteral("Summa          ") + Tal(T.R.DagKostnad[d], 0, 2) +
-                                    QStringLiteral(" kr")
-                              : QStringLiteral("Summa"),
-                       titel, T.R.DagSumma[d]);
+            summagrupp(summatext(u"Summa", 10, T.R.DagKostnad[d]), titel, T.R.DagSumma[d]);
         if (V.stapel) stapelblock(1, d, 0, titel);
         float a[4];
         for (int k = 0; k < 4; ++k) a[k] = T.R.DagEnergiandel[k][d];
@@ -337,7 +423,7 @@ private:
         if (V.detalj == 0 || V.detalj == 1)
             for (int m = 0; m < 4; ++m)
                 if (T.R.MaltidSumma[d][m][0] > 1.0f) rapportMaltid(d, m);
-        naringsrubrik(QString::fromUtf8(kDagnamn[d]), QStringLiteral("   "));
+        naringsrubrik(dagnamn(d), u"   ");
         maltidsrader(d);
         dagSummaBlock(d, true);
     }
@@ -346,21 +432,14 @@ private:
         const QString titel = QStringLiteral("Sammanställning");
         for (int d = 0; d < 7; ++d) {
             if (!(T.R.DagSumma[d][0] >= 0.5f)) continue;
-            const QString namn = QString::fromUtf8(kDagnamn[d]);
-            summagrupp(V.pris ? namn + QString(11, u' ') + Tal(T.R.DagKostnad[d], 0, 2) +
-                                    QStringLiteral(" kr")
-                              : namn,
-                       titel, T.R.DagSumma[d]);
+            summagrupp(summatext(dagnamn(d), 11, T.R.DagKostnad[d]), titel, T.R.DagSumma[d]);
         }
     }
 
     void periodBlock() {
         if (!(T.R.PeriodMedel[0] >= 1.0f)) return;
         const QString titel = QStringLiteral("Sammanställning");
-        summagrupp(V.pris ? QStringLiteral("Medelvärde      ") + Tal(T.R.MedelKostnad, 0, 2) +
-                                QStringLiteral(" kr")
-                          : QStringLiteral("Medelvärde"),
-                   titel, T.R.PeriodMedel);
+        summagrupp(summatext(u"Medelvärde", 6, T.R.MedelKostnad), titel, T.R.PeriodMedel);
         if (V.stapel) stapelblock(2, 0, 0, titel);
         if (V.energi) energirad(T.R.PeriodEnergiandel, titel);
         cirkel(T.R.PeriodEnergiandel[0], T.R.PeriodEnergiandel[1], T.R.PeriodEnergiandel[2],
@@ -371,29 +450,29 @@ private:
         if (V.detalj < 3)
             for (int d = 0; d < 7; ++d)
                 if (T.R.DagSumma[d][0] > 0.5f) rapportDag(d);
-        naringsrubrik(QStringLiteral("Sammanställning"), QStringLiteral("   "));
+        naringsrubrik(QStringLiteral("Sammanställning"), u"   ");
         dagsrader();
         periodBlock();
     }
 
     void rapportDagKomprimerad(int d) {
-        const QString titel = QString::fromUtf8(kDagnamn[d]);
+        const QString titel = dagnamn(d);
         forsta(titel);
         bool nagon = false;
         for (int m = 0; m < 4; ++m) {
             if (!(T.R.MaltidSumma[d][m][0] > 1.0f)) continue;
             nagon = true;
-            rad(QStringLiteral("*** ") + QString::fromUtf8(kRapportMaltidsnamn[m]) +
-                    QStringLiteral(" ***"),
-                titel);
+            L.borja() << u"*** " << QStringView(maltidsnamn(m)) << u" ***";
+            rad(L, titel);
             for (int r = 1; r < kRader; ++r) {
                 const Maltidsrad& x = T.Berakning[d][m][r];
                 if (x.livsmedel.antal() == 0) continue;
                 const double g = x.gram;
                 const double a = x.portionsstorlek > 0.9f ? g / x.portionsstorlek : 0;
-                rad(fast(x.livsmedel.text(), 62) + Tal(a, 8, 1) + QStringLiteral("  ") +
-                        fast(x.enhet.text(), 8) + Tal(g, 6, 0) + QStringLiteral(" gram"),
-                    titel);
+                L.borja().ansi(x.livsmedel, 62).fyll(62).tal(a, 8, 1) << u"  ";
+                const qsizetype enhet = L.storlek();
+                L.ansi(x.enhet, 8).fyll(enhet + 8).tal(g, 6, 0) << u" gram";
+                rad(L, titel);
             }
             rad(QString(), titel);
         }

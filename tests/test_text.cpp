@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -91,6 +94,67 @@ TEST(Talformat, PlainAvrundarHalvorBortFranNoll) {
                 {8400.4, 0, 0, "8400"}, {2000.5, 0, 0, "2001"},       {0.125, 7, 2, "   0.13"}};
     for (const auto& f : fall)
         EXPECT_EQ(Tal(f.v, f.bredd, f.dec), QString::fromLatin1(f.ut)) << f.v;
+}
+
+// The buffer writer hands very large values and widths to Qt; both roads
+// must give the same text, and the padding must not stop at the buffer.
+TEST(Talformat, StoraTalOchBredderGarTillQt) {
+    const struct {
+        double v;
+        int bredd, dec;
+        QString ut;
+    } fall[] = {
+        {1e20, 0, 0, QStringLiteral("100000000000000000000")},
+        {-1e20, 0, 1, QStringLiteral("-100000000000000000000.0")},
+        {8999999999999999.0, 0, 0, QStringLiteral("8999999999999999")},
+        {9e15, 0, 0, QStringLiteral("9000000000000000")},
+        {1e14 + 0.25, 0, 1, QStringLiteral("100000000000000.3")},
+        {0.5, 70, 0, QString(69, u' ') + u'1'},
+        {-2.5, 64, 0, QString(62, u' ') + QStringLiteral("-3")},
+        {-0.4, 3, 0, QStringLiteral("  0")},
+        {std::nan(""), 4, 1, QStringLiteral(" 0.0")},
+        {HUGE_VAL, 0, 0, QStringLiteral("0")},
+        {1.5, 0, 12, QStringLiteral("1.500000000")}, // at most nine decimals
+        {1.5, 0, -3, QStringLiteral("2")},
+    };
+    for (const auto& f : fall) {
+        EXPECT_EQ(Tal(f.v, f.bredd, f.dec), f.ut) << f.v << " width " << f.bredd;
+        QString tillagd = QStringLiteral("x");
+        TalTill(tillagd, f.v, f.bredd, f.dec);
+        EXPECT_EQ(tillagd, u'x' + f.ut) << f.v;
+    }
+}
+
+// The report's fast two-decimal writer must agree with the locale's
+// formatting it stands in for, ties and all.
+TEST(Talformat, TvaDecimalerSomSystemet) {
+    std::vector<double> varden = {0,     0.001,  0.005,       0.0049999,    0.015,        0.125,
+                                  0.375, 2.675,  1.005,       3.975,        12.125,       99.995,
+                                  999.5, 1e-300, 1234567.885, 1e15 - 0.125, 123456789.125};
+    std::uint64_t x = 88172645463325252ULL; // xorshift: the same values every run
+    for (int i = 0; i < 20000; ++i) {
+        x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+        const double v = static_cast<double>(x % 100000000) / (i % 2 ? 1000.0 : 8.0);
+        varden.push_back(v);
+        varden.push_back(static_cast<float>(v)); // prices are floats
+    }
+    const QLocale fore;
+    for (const QLocale& loc : {QLocale(QLocale::Swedish, QLocale::Sweden),
+                               QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(loc);
+        const char16_t tecken = loc.decimalPoint().at(0).unicode();
+        for (const double v : varden) {
+            char16_t buf[kTalSkrivMax];
+            const int n = TvaDecimalerSkriv(buf, v, tecken);
+            ASSERT_GT(n, 0) << v;
+            ASSERT_EQ(QStringView(buf, n).toString(), SystemTal(v, 2))
+                << qPrintable(QString::number(v, 'g', 17));
+        }
+    }
+    QLocale::setDefault(fore);
+    char16_t buf[kTalSkrivMax];
+    for (const double v : {-0.001, -5.0, 1e15, std::nan(""), HUGE_VAL})
+        EXPECT_EQ(TvaDecimalerSkriv(buf, v, u','), -1) << v;
 }
 
 TEST(Talformat, Avrundning) {

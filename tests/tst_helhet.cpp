@@ -17,11 +17,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListView>
 #include <QLocale>
 #include <QPushButton>
 #include <QSqlTableModel>
-#include <QLabel>
 #include <QStringListModel>
 #include <QTableView>
 #include <QToolButton>
@@ -37,7 +37,8 @@ private Q_SLOTS:
         for (auto& x : foods) x.naring[15] = 120; // every food some energy
         Arbetskatalog ak(foods);
         // The delivered tables of a prepared working directory, when there is one.
-        const QString katalog = qEnvironmentVariable("NUTRAVA_KATALOG", QDir::homePath() + QStringLiteral("/Nutrava"));
+        const QString katalog =
+            qEnvironmentVariable("NUTRAVA_KATALOG", QDir::homePath() + QStringLiteral("/Nutrava"));
         for (const char* t : {"fodbas100.db", "fodbas2005.db"}) {
             const QString fran = QDir(katalog).filePath(QString::fromLatin1(t));
             if (QFile::exists(fran)) {
@@ -108,26 +109,31 @@ private Q_SLOTS:
         QVERIFY(t->isVisible());
         // Read-only: every key gives the message, an arrow included.
         QTest::keyClick(t->DBISAMDBGrid1, Qt::Key_Down);
-        QCOMPARE(d.visade().last(), QStringLiteral("För kunna skriva i tabellen måste du först klicka på knappen "
-                                                   "Ändra i livsmedelstabellen."));
+        QCOMPARE(d.visade().last(),
+                 QStringLiteral("För kunna skriva i tabellen måste du först klicka på knappen "
+                                "Ändra i livsmedelstabellen."));
         Dialoger::test().inmatningar = {QStringLiteral("fel")};
         t->Button1Click();
         QVERIFY(!t->Notis->isVisibleTo(t));
         Dialoger::test().inmatningar = {QStringLiteral("vaktrum")};
         t->Button1Click();
         QVERIFY(t->Notis->isVisibleTo(t));
-        QCOMPARE(d.visade().last(), QStringLiteral("Obs! Nu är det du som har ansvaret, ändringar går inte att ångra."));
+        QCOMPARE(
+            d.visade().last(),
+            QStringLiteral("Obs! Nu är det du som har ansvaret, ändringar går inte att ångra."));
         // Name order, then the price list in that order.
         t->SpeedButton2Click();
         QCOMPARE(t->modell->data(t->modell->index(0, 1)).toString(), QStringLiteral("Apelsin"));
-        QCOMPARE(t->modell->data(t->modell->index(12, 1)).toString(), QStringLiteral("Ärter gröna"));
+        QCOMPARE(t->modell->data(t->modell->index(12, 1)).toString(),
+                 QStringLiteral("Ärter gröna"));
         t->Button2Click();
         QCOMPARE(d.visade().last(), QStringLiteral("[prislista]"));
         t->SpeedButton1Click();
         QCOMPARE(t->modell->data(t->modell->index(0, 0)).toString(), QStringLiteral("1"));
         // Copyright names the data and its licence.
         f->findChild<QAction*>(QStringLiteral("Copyright1"))->trigger();
-        QVERIFY(d.visade().last().contains(QStringLiteral("Livsmedelsverket, livsmedelsdatabasen")));
+        QVERIFY(
+            d.visade().last().contains(QStringLiteral("Livsmedelsverket, livsmedelsdatabasen")));
         QVERIFY(d.visade().last().contains(QStringLiteral("CC BY 4.0")));
     }
 
@@ -139,10 +145,12 @@ private Q_SLOTS:
         f->findChild<QAction*>(QStringLiteral("Naringstoppen1"))->trigger();
         f->findChild<QAction*>(QStringLiteral("Naringstoppen1"))->trigger();
         int antal = 0;
-        for (QWidget* w : QApplication::topLevelWidgets()) antal += w->objectName() == QLatin1String("TFormToppen") ? 1 : 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            antal += w->objectName() == QLatin1String("TFormToppen") ? 1 : 0;
         QCOMPARE(antal, 1);
         f->findChild<QAction*>(QStringLiteral("MatTips1"))->trigger();
-        QCOMPARE(d.visade().last(), QStringLiteral("När du har fyllt i vad du ätit visas här goda råd om maten."));
+        QCOMPARE(d.visade().last(),
+                 QStringLiteral("När du har fyllt i vad du ätit visas här goda råd om maten."));
         QVERIFY(!hitta("TFormTips")->isVisible());
         Dialoger::test().inmatningar = {QStringLiteral("fel")};
         f->findChild<QAction*>(QStringLiteral("Tipstexter1"))->trigger();
@@ -151,10 +159,18 @@ private Q_SLOTS:
         f->findChild<QAction*>(QStringLiteral("Tipstexter1"))->trigger();
         QVERIFY(hitta("TFormInfotext")->isVisible());
         // Thirteen windows, in their order.
-        const QStringList namn{QStringLiteral("TForm1"), QStringLiteral("TFormNorm"), QStringLiteral("Tformnvval"),
-                               QStringLiteral("TFormTab"), QStringLiteral("TFormAktskapa"), QStringLiteral("TFormAktiv"),
-                               QStringLiteral("TFormTips"), QStringLiteral("TFormInfotext"), QStringLiteral("TFormToppen"),
-                               QStringLiteral("TFormUt"), QStringLiteral("TFormUtskriftsval2"), QStringLiteral("TFormInst"),
+        const QStringList namn{QStringLiteral("TForm1"),
+                               QStringLiteral("TFormNorm"),
+                               QStringLiteral("Tformnvval"),
+                               QStringLiteral("TFormTab"),
+                               QStringLiteral("TFormAktskapa"),
+                               QStringLiteral("TFormAktiv"),
+                               QStringLiteral("TFormTips"),
+                               QStringLiteral("TFormInfotext"),
+                               QStringLiteral("TFormToppen"),
+                               QStringLiteral("TFormUt"),
+                               QStringLiteral("TFormUtskriftsval2"),
+                               QStringLiteral("TFormInst"),
                                QStringLiteral("TFormSalt")};
         for (const QString& n : namn) QVERIFY2(hitta(qPrintable(n)), qPrintable(n));
     }
