@@ -142,3 +142,17 @@ QByteArray Arbetskatalog::las(const QString& namn) const {
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
 }
+
+bool Arbetskatalog::hamtaFranPrepareradKatalog(const QStringList& filer) const {
+    const QDir fran(
+        qEnvironmentVariable("NUTRAVA_KATALOG", QDir::homePath() + QStringLiteral("/Nutrava")));
+    if (!fran.exists(QStringLiteral("fodbas100.db"))) return false;
+    const QStringList namn = filer.isEmpty() ? fran.entryList(QDir::Files) : filer;
+    for (const QString& n : namn) {
+        if (!fran.exists(n)) continue;
+        QFile::remove(fil(n));
+        if (!QFile::copy(fran.filePath(n), fil(n)))
+            throw std::runtime_error("copy " + n.toStdString());
+    }
+    return true;
+}

@@ -2,6 +2,7 @@
 // Small working directories for tests: food tables with a handful of foods,
 // the delivered text files, and the current directory set to it.
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -50,6 +51,10 @@ public:
     QString fil(const QString& namn) const { return m_dir.filePath(namn); }
     void skriv(const QString& namn, const QByteArray& innehall) const;
     QByteArray las(const QString& namn) const;
+    // Copies these files (all of its files when empty) from the prepared
+    // working directory ($NUTRAVA_KATALOG, else ~/Nutrava) over this one's.
+    // False when that directory has no food table, so nothing was copied.
+    bool hamtaFranPrepareradKatalog(const QStringList& filer = {}) const;
 
 private:
     QTemporaryDir m_dir;

@@ -37,15 +37,8 @@ private Q_SLOTS:
         for (auto& x : foods) x.naring[15] = 120; // every food some energy
         Arbetskatalog ak(foods);
         // The delivered tables of a prepared working directory, when there is one.
-        const QString katalog =
-            qEnvironmentVariable("NUTRAVA_KATALOG", QDir::homePath() + QStringLiteral("/Nutrava"));
-        for (const char* t : {"fodbas100.db", "fodbas2005.db"}) {
-            const QString fran = QDir(katalog).filePath(QString::fromLatin1(t));
-            if (QFile::exists(fran)) {
-                QFile::remove(ak.fil(QString::fromLatin1(t)));
-                QVERIFY(QFile::copy(fran, ak.fil(QString::fromLatin1(t))));
-            }
-        }
+        ak.hamtaFranPrepareradKatalog(
+            {QStringLiteral("fodbas100.db"), QStringLiteral("fodbas2005.db")});
         Dialogsvar d;
         TForm1* f = Starta();
         QVERIFY(f);
