@@ -33,14 +33,14 @@ TFormToppen::TFormToppen(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Topplistan"));
     setFixedSize(720, 480);
     Label3 = etikett(this, "Label3",
-                     QStringLiteral("Klicka på det näringsämne du vill kontrollera"), 8, 4, 400);
-    Label1 = etikett(this, "Label1", QStringLiteral("Näringsämne"), 8, 26, 160);
+                     QStringLiteral("Klicka på det näringsämne du vill kontrollera"), 8, 6, 600);
+    Label1 = etikett(this, "Label1", QStringLiteral("Näringsämne"), 8, 34, 160);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 46, 160, 420);
+    ListBox1->setGeometry(8, 54, 160, 412);
     RadioGroup1 = new QGroupBox(QStringLiteral("Visning"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(180, 4, 300, 40);
+    RadioGroup1->setGeometry(180, 28, 300, 44);
     auto* l = new QHBoxLayout(RadioGroup1);
     l->setContentsMargins(6, 2, 6, 2);
     visning = new QButtonGroup(RadioGroup1);
@@ -52,11 +52,11 @@ TFormToppen::TFormToppen(QWidget* parent) : QWidget(parent, Qt::Window) {
         l->addWidget(rb);
     }
     visning->button(0)->setChecked(true);
-    Label2 = etikett(this, "Label2", QStringLiteral("Mängd per portion"), 180, 50, 300);
+    Label2 = etikett(this, "Label2", QStringLiteral("Mängd per portion"), 180, 78, 300);
     ListBoxSynlig = new QListWidget(this);
     ListBoxSynlig->setObjectName(QStringLiteral("ListBoxSynlig"));
     ListBoxSynlig->setFont(FastBreddFont(12));
-    ListBoxSynlig->setGeometry(180, 70, 532, 396);
+    ListBoxSynlig->setGeometry(180, 98, 532, 368);
     connect(ListBox1, &QListWidget::itemClicked, this, &TFormToppen::Uppdatera);
     connect(visning, &QButtonGroup::idClicked, this, &TFormToppen::Uppdatera);
     RegistreraFonster(this);

@@ -2,6 +2,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QFontMetricsF>
 #include <QHorizontalStackedBarSeries>
 #include <QPainter>
 #include <QPieSeries>
@@ -41,6 +42,10 @@ Stapeldiagram::Stapeldiagram(QWidget* parent) : QChartView(parent) {
     f.setFamily(QStringLiteral("Liberation Mono"));
     f.setPixelSize(10);
     m_kategorier->setLabelsFont(f);
+    // The axis cuts a label to "..." as soon as a bar is lower than the text
+    // and its padding, which the page size of a small window always gives.
+    // Its labels therefore only reserve the width; drawForeground writes them.
+    m_kategorier->setLabelsBrush(QBrush(Qt::transparent));
     c->addAxis(m_varden, Qt::AlignBottom);
     c->addAxis(m_kategorier, Qt::AlignLeft);
     m_serie->attachAxis(m_varden);
@@ -156,8 +161,41 @@ QRectF Stapeldiagram::referenslinje() const {
     return QRectF(x, p.top(), 0, p.height());
 }
 
+QFont Stapeldiagram::etikettFont() const {
+    return m_kategorier->labelsFont();
+}
+
+std::vector<Stapeldiagram::Etikettplats> Stapeldiagram::etikettplatser() const {
+    std::vector<Etikettplats> ut;
+    const QStringList k = m_kategorier->categories();
+    if (k.isEmpty()) return ut;
+    const QRectF p = chart()->plotArea();
+    const QFontMetricsF fm(m_kategorier->labelsFont());
+    const qreal hojd = p.height() / static_cast<qreal>(k.size());
+    const qreal hoger = p.left() - 6;
+    const qreal vanster = chart()->pos().x() + 2;
+    // Categories count from the bottom; the list goes from the top.
+    for (qsizetype i = k.size() - 1; i >= 0; --i) {
+        QString text = k[i];
+        text.replace(QChar(0x00A0), u' ');
+        if (text.trimmed().isEmpty() || text.startsWith(QChar(0x2007))) continue;
+        const qreal mitt = p.bottom() - (static_cast<qreal>(i) + 0.5) * hojd;
+        const qreal bredd = qMin(fm.horizontalAdvance(text), hoger - vanster);
+        ut.push_back({QRectF(hoger - bredd, mitt - fm.height() / 2, bredd, fm.height()), text});
+    }
+    return ut;
+}
+
 void Stapeldiagram::drawForeground(QPainter* painter, const QRectF& rect) {
     QChartView::drawForeground(painter, rect);
+    painter->save();
+    painter->setFont(m_kategorier->labelsFont());
+    painter->setPen(m_varden->labelsBrush().color()); // the theme's label colour
+    const QFontMetricsF fm(m_kategorier->labelsFont());
+    for (const Etikettplats& e : etikettplatser())
+        painter->drawText(e.ruta, Qt::AlignRight | Qt::AlignVCenter,
+                          fm.elidedText(e.text, Qt::ElideRight, e.ruta.width()));
+    painter->restore();
     // The line at 100 %: full coverage of the requirement.
     const QRectF l = referenslinje();
     painter->save();

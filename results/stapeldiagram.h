@@ -5,6 +5,8 @@
 
 #include <QChartView>
 
+#include <vector>
+
 class QBarCategoryAxis;
 class QBarSet;
 class QHorizontalStackedBarSeries;
@@ -31,6 +33,13 @@ public:
     QStringList visadeEtiketter() const;
     float visatVarde(int serie, int stapel) const;
     QRectF referenslinje() const;
+    struct Etikettplats {
+        QRectF ruta;
+        QString text;
+    };
+    // Where each label of the page is drawn, from the top.
+    std::vector<Etikettplats> etikettplatser() const;
+    QFont etikettFont() const;
 
 protected:
     void drawForeground(QPainter* painter, const QRectF& rect) override;

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -126,6 +127,44 @@ private Q_SLOTS:
         QCOMPARE(G.NvValAntal, 0);
         QVERIFY(f->ChartStapel->visadeEtiketter().isEmpty());
         QVERIFY(!f->SpinButton1->isVisible());
+    }
+
+    // Every bar's label is written whole, beside its bar, apart from its
+    // neighbours: at the designed size and when the page size rounds up in a
+    // low chart (the chart's own axis shows "..." there).
+    void etiketternaSkrivsHela_data() {
+        QTest::addColumn<int>("hojd");
+        QTest::newRow("designed") << 229;
+        QTest::newRow("rounded up") << 126; // 4.5 bars' height gives 4 per page
+        QTest::newRow("tall") << 600;
+    }
+    void etiketternaSkrivsHela() {
+        QFETCH(int, hojd);
+        valjNaring({15, 16, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30});
+        lagg(0, 0, 1, "6", 100);
+        Omrakna();
+        auto* c = f->ChartStapel;
+        c->resize(576, hojd);
+        f->AnpassaSidor();
+        QApplication::processEvents();
+        const auto platser = c->etikettplatser();
+        QCOMPARE(static_cast<int>(platser.size()), c->visadeEtiketter().size());
+        QVERIFY(!platser.empty());
+        const QRectF p = c->chart()->plotArea();
+        for (std::size_t i = 0; i < platser.size(); ++i) {
+            const auto& e = platser[i];
+            QCOMPARE(e.text, c->visadeEtiketter().at(static_cast<qsizetype>(i)));
+            QVERIFY2(e.ruta.left() >= 0 && e.ruta.right() <= p.left(), qPrintable(e.text));
+            // The whole text fits its place: nothing is cut.
+            QVERIFY2(e.ruta.width() >=
+                         QFontMetricsF(c->etikettFont()).horizontalAdvance(e.text) - 0.01,
+                     qPrintable(e.text));
+            // Centred on its bar, below the one above.
+            const qreal bar = p.height() / c->perSida();
+            QVERIFY(qAbs(e.ruta.center().y() - (p.top() + (static_cast<qreal>(i) + 0.5) * bar)) <
+                    1);
+            if (i > 0) QVERIFY(e.ruta.top() >= platser[i - 1].ruta.bottom() - 1);
+        }
     }
 
     void tartorOchLagesknappar() {

@@ -1,6 +1,7 @@
 // Starts the program in the current directory (a prepared working directory),
 // fills a day of meals and saves pictures of the windows:
 //   nutrava-skarmbilder UTKATALOG
+#include "analysis/tformanalys.h"
 #include "app/dialoger.h"
 #include "app/start.h"
 #include "app/tform1.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QStringListModel>
 #include <QTest>
 #include <QToolButton>
@@ -74,6 +76,12 @@ int main(int argc, char* argv[]) {
                              "TFormInfotext", "TFormUt", "TFormUtskriftsval2"}) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() != QLatin1String(namn)) continue;
+            // The windows that show something only after a choice, with one made.
+            if (auto* t = qobject_cast<TFormToppen*>(w)) {
+                t->ListBox1->setCurrentRow(11); // vitamin C
+                t->Uppdatera();
+            }
+            if (qobject_cast<TFormTips*>(w)) f->MatTips1->trigger();
             w->show();
             spara(w, ut.filePath(QString::fromLatin1(namn) + QStringLiteral(".png")));
             w->hide();
