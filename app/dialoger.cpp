@@ -92,26 +92,24 @@ bool Teckensnittsdialog(QFont& font, QWidget* f) {
     return ok;
 }
 
+// In test mode a file dialog records its caption and answers the next
+// queued file name, or Cancel when none is left.
+static QString testFil(const QString& rubrik) {
+    test().visade << rubrik;
+    if (test().filer.empty()) return {};
+    const QString s = test().filer.front();
+    test().filer.pop_front();
+    return s;
+}
+
 QString OppnaFil(const QString& rubrik, const QString& katalog, const QString& filter) {
-    if (test().aktiv) {
-        test().visade << rubrik;
-        if (test().filer.empty()) return {};
-        const QString s = test().filer.front();
-        test().filer.pop_front();
-        return s;
-    }
+    if (test().aktiv) return testFil(rubrik);
     return QFileDialog::getOpenFileName(forald(), rubrik, katalog, filter);
 }
 
 QString SparaFil(const QString& rubrik, const QString& katalog, const QString& filter,
                  const QString& forslag) {
-    if (test().aktiv) {
-        test().visade << rubrik;
-        if (test().filer.empty()) return {};
-        const QString s = test().filer.front();
-        test().filer.pop_front();
-        return s;
-    }
+    if (test().aktiv) return testFil(rubrik);
     const QString start = forslag.isEmpty() ? katalog : QDir(katalog).filePath(forslag);
     // The dialog asks before an existing file is replaced.
     return QFileDialog::getSaveFileName(forald(), rubrik, start, filter);

@@ -6,9 +6,7 @@
 
 Tillstand G;
 
-Tillstand::Tillstand() {
-    // Rows start empty ("0"), the clipboard too, so that pasting before any
-    // copy empties a meal consistently.
+void Tillstand::tommaAllaRader() {
     for (auto& dag : Berakning)
         for (auto& maltid : dag)
             for (auto& rad : maltid) {
@@ -19,6 +17,12 @@ Tillstand::Tillstand() {
         std::memset(&rad, 0, sizeof rad);
         rad.tomma();
     }
+}
+
+Tillstand::Tillstand() {
+    // Rows start empty ("0"), the clipboard too, so that pasting before any
+    // copy empties a meal consistently.
+    tommaAllaRader();
     std::memset(&R, 0, sizeof R);
     for (float& v : AktuellNorm) v = 100.0f;
 }
@@ -35,16 +39,7 @@ void Tillstand::aterstall() {
     NvVal = {};
     NvValAntal = 0;
     RedigeringsLosenord = QString::fromLatin1(kStandardLosenord);
-    for (auto& dag : Berakning)
-        for (auto& maltid : dag)
-            for (auto& rad : maltid) {
-                std::memset(&rad, 0, sizeof rad);
-                rad.tomma();
-            }
-    for (auto& rad : Maltidsbuffert) {
-        std::memset(&rad, 0, sizeof rad);
-        rad.tomma();
-    }
+    tommaAllaRader();
     AktuellDag = 0;
     AktuellMaltid = 0;
     AktuellMaltidNamn = QString::fromUtf8(kMaltidsnamn[0]);

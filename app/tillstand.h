@@ -80,6 +80,10 @@ struct Tillstand {
     // Back to the values of a fresh start, for tests that start the program
     // several times in one process.
     void aterstall();
+
+private:
+    // Every row and the meal clipboard empty ("0").
+    void tommaAllaRader();
 };
 
 // The one instance.

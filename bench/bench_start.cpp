@@ -77,6 +77,18 @@ struct Program {
         Avsluta();
         Dialoger::test() = {};
     }
+    // Every row of every meal of the week: the first vegetable, as added
+    // from the list.
+    void fyllVeckan() const {
+        f->VisaGrupp(QStringLiteral("Grönsaker"));
+        f->ListBoxLivs->setCurrentIndex(f->livsModell->index(0));
+        for (int d = 0; d < kDagar; ++d)
+            for (int m = 0; m < kMaltider; ++m) {
+                G.AktuellDag = d;
+                G.AktuellMaltid = m;
+                for (int r = 1; r < kRader; ++r) f->LaggTillLivsmedel(0, false);
+            }
+    }
 };
 
 // "Sök på namn" over the whole index with the lists filled.
@@ -102,14 +114,7 @@ void BM_LaggTillLivsmedel(benchmark::State& state) {
         state.SkipWithError("start");
         return;
     }
-    p.f->VisaGrupp(QStringLiteral("Grönsaker"));
-    p.f->ListBoxLivs->setCurrentIndex(p.f->livsModell->index(0));
-    for (int d = 0; d < kDagar; ++d)
-        for (int m = 0; m < kMaltider; ++m) {
-            G.AktuellDag = d;
-            G.AktuellMaltid = m;
-            for (int r = 1; r < kRader; ++r) p.f->LaggTillLivsmedel(0, false);
-        }
+    p.fyllVeckan();
     for (auto _ : state) p.f->LaggTillLivsmedel(0, false);
 }
 BENCHMARK(BM_LaggTillLivsmedel)->Unit(benchmark::kMicrosecond);
@@ -129,14 +134,7 @@ void BM_Omrakna_MedVisning(benchmark::State& state) {
     p.f->show();
     G.NvVal = {};
     for (int s = 15; s < 35; ++s) G.NvVal[static_cast<std::size_t>(s)] = true;
-    p.f->VisaGrupp(QStringLiteral("Grönsaker"));
-    p.f->ListBoxLivs->setCurrentIndex(p.f->livsModell->index(0));
-    for (int d = 0; d < kDagar; ++d)
-        for (int m = 0; m < kMaltider; ++m) {
-            G.AktuellDag = d;
-            G.AktuellMaltid = m;
-            for (int r = 1; r < kRader; ++r) p.f->LaggTillLivsmedel(0, false);
-        }
+    p.fyllVeckan();
     G.AktuellDag = 0;
     G.AktuellMaltid = 0;
     p.f->AnpassaSidor();

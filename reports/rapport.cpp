@@ -343,45 +343,39 @@ private:
 
     void maltidKort(int d, int m, const QString& titel) {
         forsta(titel);
-        if (V.pris) {
-            rad(QStringLiteral("Livsmedel                                             Gram      kr "
-                               "     kgpris"),
-                titel);
-            rad(QString(), titel);
-            for (int r = 1; r < kRader; ++r) {
-                const Maltidsrad& x = T.Berakning[d][m][r];
-                if (x.tom()) continue;
-                const double g = x.gram;
-                L.borja().ansi(x.livsmedel, 50).fyll(50).tal(g, 6, 0);
+        rad(V.pris ? QStringLiteral("Livsmedel                                             Gram"
+                                    "      kr      kgpris")
+                   : QStringLiteral("Livsmedel                                          Antal  "
+                                    "Sort     Gram"),
+            titel);
+        rad(QString(), titel);
+        for (int r = 1; r < kRader; ++r) {
+            const Maltidsrad& x = T.Berakning[d][m][r];
+            if (x.tom()) continue;
+            const double g = x.gram;
+            L.borja().ansi(x.livsmedel, 50).fyll(50);
+            if (V.pris) {
+                L.tal(g, 6, 0);
                 const double k = x.kgpris * g / 1000;
                 if (k > 0.01 && x.kgpris > 0.01f) {
                     L << u"      ";
                     L.kronor(k, m_decimaltecken) << u"      ";
                     L.kronor(x.kgpris, m_decimaltecken);
                 }
-                rad(L, titel);
-            }
-            rad(QString(), titel);
-            L.borja() << u"Pris: ";
-            L.tal(T.R.MaltidKostnad[d][m], 0, 2) << u" kr";
-            rad(L, titel);
-            rad(QString(), titel);
-        } else {
-            rad(QStringLiteral(
-                    "Livsmedel                                          Antal  Sort     Gram"),
-                titel);
-            rad(QString(), titel);
-            for (int r = 1; r < kRader; ++r) {
-                const Maltidsrad& x = T.Berakning[d][m][r];
-                if (x.tom()) continue;
-                const double g = x.gram;
+            } else {
                 const double a = x.portionsstorlek > 0.9f ? g / x.portionsstorlek : 0;
-                L.borja().ansi(x.livsmedel, 50).fyll(50).tal(a, 5, 2) << u"  ";
+                L.tal(a, 5, 2) << u"  ";
                 const qsizetype sort = L.storlek();
                 if (a > 0.01) L.ansi(x.enhet);
                 L.fyll(sort + 9).tal(g, 6, 0);
-                rad(L, titel);
             }
+            rad(L, titel);
+        }
+        rad(QString(), titel);
+        if (V.pris) {
+            L.borja() << u"Pris: ";
+            L.tal(T.R.MaltidKostnad[d][m], 0, 2) << u" kr";
+            rad(L, titel);
             rad(QString(), titel);
         }
         maltidSlut(d, m, titel);
