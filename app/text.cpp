@@ -189,21 +189,17 @@ int TalSkriv(char16_t* ut, double varde, int bredd, int decimaler) {
 
 void TalTill(QString& ut, double varde, int bredd, int decimaler) {
     char16_t buf[kTalSkrivMax];
-    const int n = TalSkriv(buf, varde, bredd, decimaler);
-    if (n >= 0) {
-        ut.append(QStringView(buf, n));
-        return;
+    // A width beyond the buffer is padded here instead.
+    const int n = TalSkriv(buf, varde, bredd > kTalSkrivMax ? 0 : bredd, decimaler);
+    QString stort;
+    QStringView s(buf, n > 0 ? n : 0);
+    if (n < 0) {
+        // Beyond 9e15 every double is whole: there is nothing to round.
+        static constexpr double tiopotens[10] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+        const int d = decimaler < 0 ? 0 : (decimaler > 9 ? 9 : decimaler);
+        stort = QString::number(varde * tiopotens[d] / tiopotens[d], 'f', d);
+        s = stort;
     }
-    // Very large values and widths: the same rounding, written by Qt.
-    static constexpr double tiopotens[10] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    if (decimaler < 0) decimaler = 0;
-    if (decimaler > 9) decimaler = 9;
-    if (!std::isfinite(varde)) varde = 0;
-    double x = varde * tiopotens[decimaler];
-    const double r = std::round(x);
-    const double diff = std::fabs(x - r);
-    x = (diff > 0.5 - 1e-9 && diff < 0.5) ? (x > 0 ? std::floor(x) + 1 : std::ceil(x) - 1) : r;
-    const QString s = QString::number(x / tiopotens[decimaler], 'f', decimaler);
     for (qsizetype k = s.size(); k < bredd; ++k) ut += u' ';
     ut += s;
 }

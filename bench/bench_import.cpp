@@ -7,7 +7,6 @@
 
 namespace {
 
-// The agency's current edition, read and written as fodbas100.
 // The agency's current edition written as fodbas100 into the directory;
 // false, with the benchmark marked as skipped, when that cannot be done.
 bool importeraAktuellUtgava(benchmark::State& state, const QString& katalog) {
@@ -28,6 +27,7 @@ bool importeraAktuellUtgava(benchmark::State& state, const QString& katalog) {
     return true;
 }
 
+// The agency's current edition, read and written as fodbas100.
 void BM_ImporteraLivsmedelsdatabas(benchmark::State& state) {
     QTemporaryDir d;
     for (auto _ : state)

@@ -137,14 +137,8 @@ void Stapeldiagram::ritaSida() {
 }
 
 QStringList Stapeldiagram::visadeEtiketter() const {
-    // From the top, with ordinary blanks, as the labels are composed.
     QStringList ut;
-    const QStringList k = m_kategorier->categories();
-    for (auto it = k.crbegin(); it != k.crend(); ++it) {
-        QString e = *it;
-        e.replace(QChar(0x00A0), u' ');
-        if (!e.trimmed().isEmpty() && !e.startsWith(QChar(0x2007))) ut << e;
-    }
+    for (const Etikettplats& e : etikettplatser()) ut << e.text;
     return ut;
 }
 
@@ -174,13 +168,15 @@ std::vector<Stapeldiagram::Etikettplats> Stapeldiagram::etikettplatser() const {
     const qreal hojd = p.height() / static_cast<qreal>(k.size());
     const qreal hoger = p.left() - 6;
     const qreal vanster = chart()->pos().x() + 2;
-    // Categories count from the bottom; the list goes from the top.
+    // Categories count from the bottom; the list goes from the top, with
+    // ordinary blanks as the labels are composed. The fillers of a short
+    // last page are left out.
     for (qsizetype i = k.size() - 1; i >= 0; --i) {
         QString text = k[i];
         text.replace(QChar(0x00A0), u' ');
         if (text.trimmed().isEmpty() || text.startsWith(QChar(0x2007))) continue;
         const qreal mitt = p.bottom() - (static_cast<qreal>(i) + 0.5) * hojd;
-        const qreal bredd = qMin(fm.horizontalAdvance(text), hoger - vanster);
+        const qreal bredd = qMax<qreal>(0, qMin(fm.horizontalAdvance(text), hoger - vanster));
         ut.push_back({QRectF(hoger - bredd, mitt - fm.height() / 2, bredd, fm.height()), text});
     }
     return ut;
